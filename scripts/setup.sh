@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libturbojpeg0-dev libjpeg62-turbo-dev
   fonts-liberation2 fonts-dejavu-core
-  python3 python3-fonttools python3-pil
+  python3 python3-fonttools python3-pil librsvg2-bin
   clang-format
 )
 
