@@ -127,6 +127,20 @@ std::optional<std::string> fromUtf8(std::string_view utf8) {
     return out;
 }
 
+std::optional<char32_t> firstUnencodable(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto cp = nextUtf8(utf8, i);
+        if (!cp) {
+            return U'\uFFFD';
+        }
+        if (!fromUnicode(*cp)) {
+            return *cp;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string literal(std::string_view utf8) {
     auto text = fromUtf8(utf8);
     if (!text) {

@@ -19,6 +19,10 @@ std::string toUtf8(std::string_view cp1251);
 // the code page lacks.
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// The first character of UTF-8 text that the code page lacks (U+FFFD for malformed UTF-8);
+// nothing when all of it can be encoded.
+std::optional<char32_t> firstUnencodable(std::string_view utf8);
+
 // As fromUtf8, for literals known to be encodable; throws std::invalid_argument otherwise.
 std::string literal(std::string_view utf8);
 
