@@ -1,0 +1,121 @@
+#include "dialogs.h"
+
+#include "ui/pictures.h"
+
+#include <stdexcept>
+
+namespace ui {
+
+PictureDialog::PictureDialog(const QString& className, QSize size, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), className_(className) {
+    setModal(true);
+    setFixedSize(size);
+    auto* back = new PictureBox(this);
+    back->setGeometry(QRect(QPoint(0, 0), size));
+    back->setPicture(windowPicture(className + "/Back", size));
+}
+
+void PictureDialog::openModal() {
+    if (QWidget* owner = parentWidget()) {
+        const QRect area = owner->frameGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    exec();
+}
+
+TImgBtn* PictureDialog::addButton(const QString& name, QRect geometry) {
+    auto* button = new TImgBtn(this);
+    button->setGeometry(geometry);
+    const QPixmap lit = windowPicture(className_ + "/" + name + "_lit", geometry.size());
+    button->SetPicUp(lit);
+    button->SetPicDown(lit);
+    button->SetPic(windowPicture(className_ + "/" + name, geometry.size()));
+    return button;
+}
+
+PictureBox* PictureDialog::addPicture(const QString& name, QRect geometry, bool visible) {
+    auto* box = new PictureBox(this);
+    box->setGeometry(geometry);
+    box->setPicture(windowPicture(className_ + "/" + name, geometry.size()));
+    box->setVisible(visible);
+    return box;
+}
+
+template <class Map> auto& findControl(Map& map, std::string_view name) {
+    const auto it = map.find(name);
+    if (it == map.end()) {
+        throw std::out_of_range("no dialog control named " + std::string(name));
+    }
+    return it->second;
+}
+
+engine::Image& DialogControl::image(std::string_view name) {
+    return findControl(images_, name);
+}
+
+engine::Viewer& DialogControl::viewer(std::string_view name) {
+    return *findControl(viewers_, name);
+}
+
+void DialogControl::close() {
+    if (dialog_->isVisible()) {
+        dialog_->done(QDialog::Rejected);
+    }
+}
+
+void DialogControl::addImage(std::string_view name, PictureBox* box) {
+    images_.emplace(std::string(name), ImageControl(box));
+}
+
+void DialogControl::addViewer(std::string_view name, engine::Viewer* viewer) {
+    viewers_.emplace(std::string(name), viewer);
+}
+
+TYesNoForm::TYesNoForm(const QString& className, QWidget* owner)
+    : PictureDialog(className, {250, 400}, owner) {
+    YesBtn = addButton("YesBtn", {16, 335, 101, 41});
+    NoBtn = addButton("NoBtn", {133, 335, 101, 41});
+}
+
+TTestErrorForm::TTestErrorForm(QWidget* owner)
+    : PictureDialog("TTestErrorForm", {250, 400}, owner) {
+    OKBtn = addButton("OKBtn", {44, 335, 165, 41});
+    YearImg = addPicture("YearImg", {66, 32, 116, 50}, false);
+    ClassImg = addPicture("ClassImg", {69, 34, 114, 44}, false);
+    AnswerImg = addPicture("AnswerImg", {69, 32, 116, 47}, false);
+    pim_ = new PictureBox(this);
+    pim_->setGeometry(31, 100, 200, 220);
+    for (int f = 0; f < 3; ++f) {
+        frames_.push_back(windowPicture(QString("TTestErrorForm/PimList_%1").arg(f), {200, 220}));
+    }
+    // The animation runs from creation on, shown or not.
+    connect(&timer_, &QTimer::timeout, this, &TTestErrorForm::TimerTimer);
+    timer_.start(75);
+}
+
+void TTestErrorForm::TimerTimer() {
+    const int frame = animBackward_ ? 2 - animStep_ : animStep_;
+    pim_->setPicture(frames_[static_cast<std::size_t>(frame)]);
+    if (isVisible()) {
+        pim_->repaint();
+    }
+    if (animStep_ == 2) {
+        animStep_ = 0;
+        animBackward_ = !animBackward_;
+    } else {
+        ++animStep_;
+    }
+}
+
+TTimeForm::TTimeForm(QWidget* owner) : PictureDialog("TTimeForm", {250, 400}, owner) {
+    RezBtn = addButton("RezBtn", {44, 335, 165, 41});
+    Time = addPicture("Time", {59, 30, 127, 49}, false);
+    AllQ = addPicture("AllQ", {32, 36, 184, 46}, false);
+}
+
+THelpForm::THelpForm(QWidget* owner) : PictureDialog("THelpForm", {500, 500}, owner) {
+    CloseBtn = addButton("CloseBtn", {442, 13, 45, 45});
+    host_ = this;
+}
+
+} // namespace ui

@@ -1,0 +1,275 @@
+#include "test_form.h"
+
+#include "engine/control_names.h"
+#include "ui/layout.h"
+#include "ui/pictures.h"
+#include "ui/platform.h"
+#include "ui/viewer_control.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <stdexcept>
+
+namespace ui {
+namespace {
+
+template <class Map> auto& findControl(Map& map, std::string_view name) {
+    const auto it = map.find(name);
+    if (it == map.end()) {
+        throw std::out_of_range("no control named " + std::string(name));
+    }
+    return it->second;
+}
+
+// Pictures that carry a drawing of their own; the holders and the animation frame start empty.
+bool hasOwnPicture(const QString& name) {
+    return name != "BtnBuf" && name != "ABtnBuf" && name != "PimImg";
+}
+
+QFont labelFont(const QString& name) {
+    QFont font;
+    if (name.startsWith("ClassLab")) {
+        font.setFamily("MS Sans Serif");
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(11);
+    } else {
+        font.setFamily("Arial");
+        font.setPixelSize(name == "TimeLab" ? 32 : 13);
+    }
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), platform_(platform),
+      engine_(*this, bank) {
+    setWindowTitle(QString::fromUtf8("Тест"));
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    createControls();
+    createDialogs();
+    wireHandlers();
+
+    // The form's creation handler: the font, the rules page, nothing chosen.
+    platform_.addFont();
+    engine_.FormCreate();
+}
+
+TTestForm::~TTestForm() = default;
+
+void TTestForm::createControls() {
+    for (const engine::ControlInfo& info : engine::mainWindowControls()) {
+        const QString name = QString::fromStdString(info.name);
+        const QRect geometry = controlGeometry(name);
+        QWidget* widget = nullptr;
+        switch (info.kind) {
+        case engine::ControlKind::Image: {
+            auto* box = new PictureBox(this);
+            box->setGeometry(geometry);
+            if (hasOwnPicture(name)) {
+                box->setPicture(windowPicture("main/" + name, geometry.size()));
+            }
+            ImageControl& control = images_.emplace(info.name, ImageControl(box)).first->second;
+            control.setTag(info.tag);
+            widget = box;
+            break;
+        }
+        case engine::ControlKind::PictureButton: {
+            auto* button = new TImgBtn(this);
+            button->setGeometry(geometry);
+            const QPixmap lit = windowPicture("main/" + name + "_lit", geometry.size());
+            button->SetPicUp(lit);
+            button->SetPicDown(lit);
+            button->SetPic(windowPicture("main/" + name, geometry.size()));
+            button->setTag(info.tag);
+            buttons_.emplace(info.name, ButtonControl(button));
+            widget = button;
+            break;
+        }
+        case engine::ControlKind::Label: {
+            auto* label = new TextLabel(this);
+            label->setFont(labelFont(name));
+            label->move(geometry.topLeft());
+            LabelControl& control = labels_.emplace(info.name, LabelControl(label)).first->second;
+            control.setColour(name.startsWith("ClassLab") ? engine::Colour::Maroon
+                                                          : engine::Colour::WindowText);
+            control.setTag(info.tag);
+            if (name.startsWith("Q") && name.endsWith("Lab")) {
+                control.setCaption(name.mid(1, name.size() - 4).toStdString());
+            }
+            if (!name.startsWith("A") && name != "TimeLab") {
+                label->setCursor(Qt::PointingHandCursor);
+            }
+            widget = label;
+            break;
+        }
+        case engine::ControlKind::Viewer: {
+            auto viewer = makeMainViewer(name, this);
+            widget = viewer->widget();
+            widget->setGeometry(geometry);
+            viewers_.emplace(info.name, std::move(viewer));
+            break;
+        }
+        }
+        widget->setVisible(info.visibleAtStart);
+        widgets_[name] = widget;
+    }
+    for (std::string_view list : engine::kImageLists) {
+        auto& frames = imageLists_[std::string(list)].frames;
+        if (list == "PimList") {
+            continue;
+        }
+        for (int f = 0; f < 5; ++f) {
+            frames.push_back(toPicture(windowPicture(
+                QString("main/%1_%2").arg(QString::fromUtf8(list.data(), list.size())).arg(f),
+                {205, 220})));
+        }
+    }
+}
+
+void TTestForm::createDialogs() {
+    testCloseForm_ = new TYesNoForm("TTestCloseForm", this);
+    testErrorForm_ = new TTestErrorForm(this);
+    endTestForm_ = new TYesNoForm("TEndTestForm", this);
+    timeForm_ = new TTimeForm(this);
+    helpForm_ = new THelpForm(this);
+
+    auto add = [this](std::string_view name, PictureDialog* dialog) -> DialogControl& {
+        return *dialogs_.emplace(std::string(name), std::make_unique<DialogControl>(dialog))
+                    .first->second;
+    };
+    add(engine::kTestCloseForm, testCloseForm_);
+    DialogControl& error = add(engine::kTestErrorForm, testErrorForm_);
+    error.addImage("YearImg", testErrorForm_->YearImg);
+    error.addImage("ClassImg", testErrorForm_->ClassImg);
+    error.addImage("AnswerImg", testErrorForm_->AnswerImg);
+    add(engine::kEndTestForm, endTestForm_);
+    DialogControl& time = add(engine::kTimeForm, timeForm_);
+    time.addImage("Time", timeForm_->Time);
+    time.addImage("AllQ", timeForm_->AllQ);
+    DialogControl& help = add(engine::kHelpForm, helpForm_);
+    helpViewer_ = makeHelpViewer(helpForm_);
+    helpViewer_->widget()->setGeometry(27, 100, 445, 350);
+    help.addViewer("Viewr", helpViewer_.get());
+}
+
+void TTestForm::wireHandlers() {
+    engine::TestEngine* e = &engine_;
+    auto onClick = [this](const char* name, void (engine::TestEngine::*handler)()) {
+        connect(buttons_.at(name).widget(), &TImgBtn::clicked, this,
+                [this, handler] { (engine_.*handler)(); });
+    };
+    onClick("StartBtn", &engine::TestEngine::StartBtnClick);
+    onClick("InfoBtn", &engine::TestEngine::InfoBtnClick);
+    onClick("ExitBtn", &engine::TestEngine::CloseBtnClick);
+    onClick("CloseBtn", &engine::TestEngine::CloseBtnClick);
+    onClick("MinBtn", &engine::TestEngine::MinBtnClick);
+    onClick("HelpBtn", &engine::TestEngine::HelpBtnClick);
+    onClick("EnterBtn", &engine::TestEngine::EnterBtnClick);
+    onClick("LaterBtn", &engine::TestEngine::LaterBtnClick);
+    onClick("EndTestBtn", &engine::TestEngine::EndTestBtnClick);
+    onClick("RezBtn", &engine::TestEngine::RezBtnClick);
+    onClick("TestBtn", &engine::TestEngine::TestBtnClick);
+
+    auto withSender = [this, e](const std::string& name,
+                                void (engine::TestEngine::*handler)(engine::PictureButton&)) {
+        ButtonControl* sender = &buttons_.at(name);
+        connect(sender->widget(), &TImgBtn::clicked, this,
+                [e, sender, handler] { (e->*handler)(*sender); });
+    };
+    withSender("Btn0", &engine::TestEngine::BtnClick);
+    for (int year = 2000; year <= 2006; ++year) {
+        withSender(engine::yearButtonName(year), &engine::TestEngine::BtnClick);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        withSender(engine::optionButtonName(k), &engine::TestEngine::ABtnClick);
+    }
+
+    auto labelHandlers = [this, e](const std::string& name,
+                                   void (engine::TestEngine::*click)(engine::Label&)) {
+        LabelControl* sender = &labels_.at(name);
+        connect(sender->widget(), &TextLabel::clicked, this,
+                [e, sender, click] { (e->*click)(*sender); });
+        connect(sender->widget(), &TextLabel::entered, this,
+                [e, sender] { e->ClassLabMouseEnter(*sender); });
+        connect(sender->widget(), &TextLabel::left, this,
+                [e, sender] { e->ClassLabMouseLeave(*sender); });
+    };
+    for (int n = 1; n <= 10; ++n) {
+        labelHandlers(engine::classLabelName(n), &engine::TestEngine::ClassLabClick);
+    }
+    for (int n = 1; n <= 30; ++n) {
+        labelHandlers(engine::numberLabelName(n), &engine::TestEngine::QLabClick);
+    }
+
+    connect(&timer_, &QTimer::timeout, this, [e] { e->TimerTimer(); });
+
+    connect(testCloseForm_->YesBtn, &TImgBtn::clicked, this, [e] { e->TestCloseFormYesClick(); });
+    connect(testCloseForm_->NoBtn, &TImgBtn::clicked, this, [e] { e->TestCloseFormNoClick(); });
+    connect(endTestForm_->YesBtn, &TImgBtn::clicked, this, [e] { e->EndTestFormYesClick(); });
+    connect(endTestForm_->NoBtn, &TImgBtn::clicked, this, [e] { e->EndTestFormNoClick(); });
+    connect(timeForm_->RezBtn, &TImgBtn::clicked, this, [e] { e->TimeFormRezBtnClick(); });
+    connect(testErrorForm_->OKBtn, &TImgBtn::clicked, this, [e] { e->TestErrorFormOKBtnClick(); });
+    connect(helpForm_->CloseBtn, &TImgBtn::clicked, this, [e] { e->HelpFormCloseBtnClick(); });
+}
+
+QWidget* TTestForm::widget(const QString& name) const {
+    const auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+engine::Label& TTestForm::label(std::string_view name) {
+    return findControl(labels_, name);
+}
+engine::PictureButton& TTestForm::button(std::string_view name) {
+    return findControl(buttons_, name);
+}
+engine::Image& TTestForm::image(std::string_view name) {
+    return findControl(images_, name);
+}
+engine::Viewer& TTestForm::viewer(std::string_view name) {
+    return *findControl(viewers_, name);
+}
+engine::ImageList& TTestForm::imageList(std::string_view name) {
+    return findControl(imageLists_, name);
+}
+engine::Dialog& TTestForm::dialog(std::string_view name) {
+    return *findControl(dialogs_, name);
+}
+
+void TTestForm::showErrorBox(const std::string& message) {
+    platform_.showErrorBox(this, QString::fromStdString(message));
+}
+
+void TTestForm::minimize() {
+    showMinimized();
+}
+
+void TTestForm::hide() {
+    QWidget::hide();
+}
+
+void TTestForm::close() {
+    QWidget::close();
+}
+
+void TTestForm::startProgram(const std::string& name) {
+    platform_.startProgram(QString::fromStdString(name));
+}
+
+void TTestForm::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        platform_.removeFont();
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace ui

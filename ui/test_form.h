@@ -1,0 +1,85 @@
+#pragma once
+
+#include "engine/controls.h"
+#include "engine/test_engine.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/viewer_control.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+namespace ui {
+
+class Platform;
+
+// The main window: 800 x 600, frameless, built from pictures; its controls are the engine's
+// through engine::Window, and its clicks and ticks go to the engine's handlers.
+class TTestForm : public QWidget, private engine::Window {
+    Q_OBJECT
+
+public:
+    TTestForm(Platform& platform, const bank::Bank& bank = bank::compiledBank());
+    ~TTestForm() override;
+
+    engine::TestEngine& engine() { return engine_; }
+    engine::Window& controls() { return *this; }
+
+    // The widgets, by control name, for tests and tools.
+    QWidget* widget(const QString& name) const;
+    TYesNoForm* TestCloseForm() const { return testCloseForm_; }
+    TTestErrorForm* TestErrorForm() const { return testErrorForm_; }
+    TYesNoForm* EndTestForm() const { return endTestForm_; }
+    TTimeForm* TimeForm() const { return timeForm_; }
+    THelpForm* HelpForm() const { return helpForm_; }
+    QTimer& Timer() { return timer_; }
+
+signals:
+    // The window has closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // engine::Window
+    engine::Label& label(std::string_view name) override;
+    engine::PictureButton& button(std::string_view name) override;
+    engine::Image& image(std::string_view name) override;
+    engine::Viewer& viewer(std::string_view name) override;
+    engine::ImageList& imageList(std::string_view name) override;
+    engine::Dialog& dialog(std::string_view name) override;
+    engine::Timer& timer() override { return timerControl_; }
+    void showErrorBox(const std::string& message) override;
+    void minimize() override;
+    void hide() override;
+    void close() override;
+    void startProgram(const std::string& name) override;
+
+    void createControls();
+    void createDialogs();
+    void wireHandlers();
+
+    Platform& platform_;
+    QTimer timer_;
+    TimerControl timerControl_{&timer_};
+    std::map<std::string, LabelControl, std::less<>> labels_;
+    std::map<std::string, ButtonControl, std::less<>> buttons_;
+    std::map<std::string, ImageControl, std::less<>> images_;
+    std::map<std::string, std::unique_ptr<ViewerControl>, std::less<>> viewers_;
+    std::map<std::string, engine::ImageList, std::less<>> imageLists_;
+    std::map<std::string, std::unique_ptr<DialogControl>, std::less<>> dialogs_;
+    std::map<QString, QWidget*> widgets_;
+    TYesNoForm* testCloseForm_ = nullptr;
+    TTestErrorForm* testErrorForm_ = nullptr;
+    TYesNoForm* endTestForm_ = nullptr;
+    TTimeForm* timeForm_ = nullptr;
+    THelpForm* helpForm_ = nullptr;
+    std::unique_ptr<ViewerControl> helpViewer_;
+    engine::TestEngine engine_;
+    bool closed_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,77 @@
+#include "viewer_control.h"
+
+#include "viewer/frame_viewer.h"
+#include "viewer/html_viewer.h"
+
+namespace ui {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kButtonText(0, 0, 0);
+
+viewer::ViewerSettings settings(int points, QColor colour, int marginWidth, bool enabled) {
+    viewer::ViewerSettings s;
+    s.fontSizePoints = points;
+    s.fontColour = colour;
+    s.marginWidth = marginWidth;
+    s.marginHeight = 0;
+    s.enabled = enabled;
+    return s;
+}
+
+class StringViewerControl : public ViewerControl {
+public:
+    StringViewerControl(const viewer::ViewerSettings& s, QWidget* parent)
+        : viewer_(new viewer::THTMLViewer(s, parent)) {}
+    void loadFromString(const engine::Text& markup) override { viewer_->LoadFromString(markup); }
+    bool loadFromFile(const std::string&) override { return false; }
+    bool visible() const override { return !viewer_->isHidden(); }
+    void setVisible(bool visible) override { viewer_->setVisible(visible); }
+    QWidget* widget() const override { return viewer_; }
+
+private:
+    viewer::THTMLViewer* viewer_;
+};
+
+class FileViewerControl : public ViewerControl {
+public:
+    FileViewerControl(const viewer::ViewerSettings& s, QWidget* parent)
+        : viewer_(new viewer::TFrameViewer(s, parent)) {}
+    void loadFromString(const engine::Text&) override {}
+    bool loadFromFile(const std::string& fileName) override {
+        try {
+            viewer_->LoadFromFile(fileName);
+            return true;
+        } catch (const viewer::PageFileError&) {
+            return false;
+        }
+    }
+    bool visible() const override { return !viewer_->isHidden(); }
+    void setVisible(bool visible) override { viewer_->setVisible(visible); }
+    QWidget* widget() const override { return viewer_; }
+
+private:
+    viewer::TFrameViewer* viewer_;
+};
+
+} // namespace
+
+std::unique_ptr<ViewerControl> makeMainViewer(const QString& name, QWidget* parent) {
+    if (name == "RulesViewer") {
+        return std::make_unique<FileViewerControl>(settings(11, kNavy, 10, true), parent);
+    }
+    if (name == "RezViewer") {
+        return std::make_unique<StringViewerControl>(settings(11, kNavy, 10, true), parent);
+    }
+    if (name == "QViewer") {
+        return std::make_unique<StringViewerControl>(settings(10, kButtonText, 5, true), parent);
+    }
+    // The option viewers show their text but take no input: options are chosen by letter.
+    return std::make_unique<StringViewerControl>(settings(10, kButtonText, 0, false), parent);
+}
+
+std::unique_ptr<ViewerControl> makeHelpViewer(QWidget* parent) {
+    return std::make_unique<FileViewerControl>(settings(10, kButtonText, 5, true), parent);
+}
+
+} // namespace ui
