@@ -1,10 +1,11 @@
 #include "dialogs.h"
 
+#include "engine/find_control.h"
 #include "ui/pictures.h"
 
-#include <stdexcept>
-
 namespace ui {
+
+using engine::findControl;
 
 PictureDialog::PictureDialog(const QString& className, QSize size, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), className_(className) {
@@ -39,14 +40,6 @@ PictureBox* PictureDialog::addPicture(const QString& name, QRect geometry, bool 
     box->setPicture(windowPicture(className_ + "/" + name, geometry.size()));
     box->setVisible(visible);
     return box;
-}
-
-template <class Map> auto& findControl(Map& map, std::string_view name) {
-    const auto it = map.find(name);
-    if (it == map.end()) {
-        throw std::out_of_range("no dialog control named " + std::string(name));
-    }
-    return it->second;
 }
 
 engine::Image& DialogControl::image(std::string_view name) {

@@ -1,6 +1,7 @@
 #include "test_form.h"
 
 #include "engine/control_names.h"
+#include "engine/find_control.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/platform.h"
@@ -9,18 +10,12 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <stdexcept>
 
 namespace ui {
-namespace {
 
-template <class Map> auto& findControl(Map& map, std::string_view name) {
-    const auto it = map.find(name);
-    if (it == map.end()) {
-        throw std::out_of_range("no control named " + std::string(name));
-    }
-    return it->second;
-}
+using engine::findControl;
+
+namespace {
 
 // Pictures that carry a drawing of their own; the holders and the animation frame start empty.
 bool hasOwnPicture(const QString& name) {

@@ -1,8 +1,10 @@
 #include "recording_window.h"
 
-#include <stdexcept>
+#include "engine/find_control.h"
 
 namespace testing_support {
+
+using engine::findControl;
 
 Picture named(const std::string& name) {
     return Picture::of<std::string>(name);
@@ -35,20 +37,12 @@ RecordingDialog::RecordingDialog(const engine::DialogInfo& info,
     }
 }
 
-template <class Map> auto& find(Map& map, std::string_view name) {
-    auto it = map.find(name);
-    if (it == map.end()) {
-        throw std::out_of_range("no control named " + std::string(name));
-    }
-    return it->second;
-}
-
 engine::Image& RecordingDialog::image(std::string_view name) {
-    return find(images_, name);
+    return findControl(images_, name);
 }
 
 engine::Viewer& RecordingDialog::viewer(std::string_view name) {
-    return find(viewers_, name);
+    return findControl(viewers_, name);
 }
 
 void RecordingDialog::showModal() {
@@ -113,22 +107,22 @@ RecordingWindow::RecordingWindow() {
 }
 
 RecordingLabel& RecordingWindow::label(std::string_view name) {
-    return find(labels_, name);
+    return findControl(labels_, name);
 }
 RecordingButton& RecordingWindow::button(std::string_view name) {
-    return find(buttons_, name);
+    return findControl(buttons_, name);
 }
 RecordingImage& RecordingWindow::image(std::string_view name) {
-    return find(images_, name);
+    return findControl(images_, name);
 }
 RecordingViewer& RecordingWindow::viewer(std::string_view name) {
-    return *find(viewers_, name);
+    return *findControl(viewers_, name);
 }
 engine::ImageList& RecordingWindow::imageList(std::string_view name) {
-    return find(imageLists_, name);
+    return findControl(imageLists_, name);
 }
 RecordingDialog& RecordingWindow::dialog(std::string_view name) {
-    return *find(dialogs_, name);
+    return *findControl(dialogs_, name);
 }
 
 std::set<std::string> RecordingWindow::shownControls() const {
