@@ -10,7 +10,7 @@ packages=(
   libturbojpeg0-dev libjpeg62-turbo-dev
   fonts-liberation2 fonts-dejavu-core
   python3 python3-fonttools python3-pil librsvg2-bin
-  clang-format
+  clang-format clang libclang-rt-14-dev
 )
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
