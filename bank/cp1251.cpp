@@ -1,5 +1,7 @@
 #include "cp1251.h"
 
+#include "bank/utf8.h"
+
 #include <array>
 #include <stdexcept>
 
@@ -15,24 +17,6 @@ constexpr std::array<char16_t, 64> kHigh = {
     0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
     0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Decodes one UTF-8 sequence at s[i]; advances i. Nothing on a malformed sequence.
 std::optional<char32_t> nextUtf8(std::string_view s, std::size_t& i) {
@@ -104,7 +88,7 @@ std::string toUtf8(std::string_view cp1251) {
     out.reserve(cp1251.size() * 2);
     for (char c : cp1251) {
         const char32_t cp = toUnicode(static_cast<unsigned char>(c));
-        appendUtf8(out, cp == 0 && c != 0 ? U'\uFFFD' : cp);
+        utf8::append(cp == 0 && c != 0 ? U'\uFFFD' : cp, out);
     }
     return out;
 }

@@ -1,6 +1,6 @@
 #include "viewer/char_refs.h"
 
-#include "viewer/utf8.h"
+#include "bank/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -181,7 +181,7 @@ void appendReplacingReferences(std::string_view text, std::string& out) {
         }
         out.append(text.substr(pos, amp - pos));
         if (const auto reference = readCharacterReference(text.substr(amp))) {
-            utf8::append(reference->codePoint, out);
+            bank::utf8::append(reference->codePoint, out);
             pos = amp + reference->length;
         } else {
             out += '&';

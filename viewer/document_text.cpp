@@ -1,8 +1,8 @@
 #include "viewer/document_text.h"
 
 #include "bank/cp1251.h"
+#include "bank/utf8.h"
 #include "viewer/markup_tokenizer.h"
-#include "viewer/utf8.h"
 
 namespace viewer {
 
@@ -73,7 +73,7 @@ std::string decodeText(std::string_view bytes, Encoding encoding) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    return utf8::sanitize(bytes);
+    return bank::utf8::sanitize(bytes);
 }
 
 } // namespace viewer

@@ -1,7 +1,7 @@
 #include "viewer/picture_name.h"
 
 #include "bank/cp1251.h"
-#include "viewer/utf8.h"
+#include "bank/utf8.h"
 
 #include <algorithm>
 
@@ -47,7 +47,7 @@ std::string replaceEscapes(std::string_view name) {
         if (name[i] == '%' && i + 2 < name.size() && hexValue(name[i + 1]) >= 0 &&
             hexValue(name[i + 2]) >= 0) {
             const int byte = hexValue(name[i + 1]) * 16 + hexValue(name[i + 2]);
-            utf8::append(bank::cp1251::toUnicode(static_cast<unsigned char>(byte)), out);
+            bank::utf8::append(bank::cp1251::toUnicode(static_cast<unsigned char>(byte)), out);
             i += 2;
         } else {
             out += name[i];

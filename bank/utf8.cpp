@@ -1,6 +1,6 @@
-#include "viewer/utf8.h"
+#include "bank/utf8.h"
 
-namespace viewer::utf8 {
+namespace bank::utf8 {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::string sanitize(std::string_view bytes) {
     return out;
 }
 
-} // namespace viewer::utf8
+} // namespace bank::utf8
