@@ -77,6 +77,7 @@ TTestErrorForm::TTestErrorForm(QWidget* owner)
     ClassImg = addPicture("ClassImg", {69, 34, 114, 44}, false);
     AnswerImg = addPicture("AnswerImg", {69, 32, 116, 47}, false);
     pim_ = new PictureBox(this);
+    pim_->setObjectName("PimImg");
     pim_->setGeometry(31, 100, 200, 220);
     for (int f = 0; f < 3; ++f) {
         frames_.push_back(windowPicture(QString("TTestErrorForm/PimList_%1").arg(f), {200, 220}));

@@ -48,7 +48,6 @@ TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
         move(screen->availableGeometry().center() - rect().center());
     }
     createControls();
-    createDialogs();
     wireHandlers();
 
     // The form's creation handler: the font, the rules page, nothing chosen.
@@ -59,6 +58,14 @@ TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
 TTestForm::~TTestForm() = default;
 
 void TTestForm::createControls() {
+    // Pictures of controls the first screen does not show wait until they are asked for.
+    auto deferUnlessShown = [this](const engine::ControlInfo& info, std::function<void()> load) {
+        if (info.visibleAtStart) {
+            load();
+        } else {
+            pendingPictures_.emplace(info.name, std::move(load));
+        }
+    };
     for (const engine::ControlInfo& info : engine::mainWindowControls()) {
         const QString name = QString::fromStdString(info.name);
         const QRect geometry = controlGeometry(name);
@@ -68,7 +75,9 @@ void TTestForm::createControls() {
             auto* box = new PictureBox(this);
             box->setGeometry(geometry);
             if (hasOwnPicture(name)) {
-                box->setPicture(windowPicture("main/" + name, geometry.size()));
+                deferUnlessShown(info, [box, name, geometry] {
+                    box->setPicture(windowPicture("main/" + name, geometry.size()));
+                });
             }
             ImageControl& control = images_.emplace(info.name, ImageControl(box)).first->second;
             control.setTag(info.tag);
@@ -78,10 +87,12 @@ void TTestForm::createControls() {
         case engine::ControlKind::PictureButton: {
             auto* button = new TImgBtn(this);
             button->setGeometry(geometry);
-            const QPixmap lit = windowPicture("main/" + name + "_lit", geometry.size());
-            button->SetPicUp(lit);
-            button->SetPicDown(lit);
-            button->SetPic(windowPicture("main/" + name, geometry.size()));
+            deferUnlessShown(info, [button, name, geometry] {
+                const QPixmap lit = windowPicture("main/" + name + "_lit", geometry.size());
+                button->SetPicUp(lit);
+                button->SetPicDown(lit);
+                button->SetPic(windowPicture("main/" + name, geometry.size()));
+            });
             button->setTag(info.tag);
             buttons_.emplace(info.name, ButtonControl(button));
             widget = button;
@@ -112,6 +123,7 @@ void TTestForm::createControls() {
             break;
         }
         }
+        widget->setObjectName(name);
         widget->setVisible(info.visibleAtStart);
         widgets_[name] = widget;
     }
@@ -120,15 +132,44 @@ void TTestForm::createControls() {
         if (list == "PimList") {
             continue;
         }
-        for (int f = 0; f < 5; ++f) {
-            frames.push_back(toPicture(windowPicture(
-                QString("main/%1_%2").arg(QString::fromUtf8(list.data(), list.size())).arg(f),
-                {205, 220})));
-        }
+        pendingPictures_.emplace(list, [&frames, list] {
+            for (int f = 0; f < 5; ++f) {
+                frames.push_back(toPicture(windowPicture(
+                    QString("main/%1_%2").arg(QString::fromUtf8(list.data(), list.size())).arg(f),
+                    {205, 220})));
+            }
+        });
+    }
+}
+
+void TTestForm::loadPictures(std::string_view name) {
+    if (const auto it = pendingPictures_.find(name); it != pendingPictures_.end()) {
+        const std::function<void()> load = std::move(it->second);
+        pendingPictures_.erase(it);
+        load();
+    }
+}
+
+void TTestForm::finishLoading() {
+    while (!pendingPictures_.empty()) {
+        loadPictures(pendingPictures_.begin()->first);
+    }
+    createDialogs();
+}
+
+void TTestForm::paintEvent(QPaintEvent*) {
+    // The window's own area is all covered by its background picture; the first paint is the
+    // moment to make what the first screen did not need.
+    if (!finishScheduled_) {
+        finishScheduled_ = true;
+        QTimer::singleShot(0, this, &TTestForm::finishLoading);
     }
 }
 
 void TTestForm::createDialogs() {
+    if (testCloseForm_ != nullptr) {
+        return;
+    }
     testCloseForm_ = new TYesNoForm("TTestCloseForm", this);
     testErrorForm_ = new TTestErrorForm(this);
     endTestForm_ = new TYesNoForm("TEndTestForm", this);
@@ -152,6 +193,15 @@ void TTestForm::createDialogs() {
     helpViewer_ = makeHelpViewer(helpForm_);
     helpViewer_->widget()->setGeometry(27, 100, 445, 350);
     help.addViewer("Viewr", helpViewer_.get());
+
+    engine::TestEngine* e = &engine_;
+    connect(testCloseForm_->YesBtn, &TImgBtn::clicked, this, [e] { e->TestCloseFormYesClick(); });
+    connect(testCloseForm_->NoBtn, &TImgBtn::clicked, this, [e] { e->TestCloseFormNoClick(); });
+    connect(endTestForm_->YesBtn, &TImgBtn::clicked, this, [e] { e->EndTestFormYesClick(); });
+    connect(endTestForm_->NoBtn, &TImgBtn::clicked, this, [e] { e->EndTestFormNoClick(); });
+    connect(timeForm_->RezBtn, &TImgBtn::clicked, this, [e] { e->TimeFormRezBtnClick(); });
+    connect(testErrorForm_->OKBtn, &TImgBtn::clicked, this, [e] { e->TestErrorFormOKBtnClick(); });
+    connect(helpForm_->CloseBtn, &TImgBtn::clicked, this, [e] { e->HelpFormCloseBtnClick(); });
 }
 
 void TTestForm::wireHandlers() {
@@ -204,17 +254,10 @@ void TTestForm::wireHandlers() {
     }
 
     connect(&timer_, &QTimer::timeout, this, [e] { e->TimerTimer(); });
-
-    connect(testCloseForm_->YesBtn, &TImgBtn::clicked, this, [e] { e->TestCloseFormYesClick(); });
-    connect(testCloseForm_->NoBtn, &TImgBtn::clicked, this, [e] { e->TestCloseFormNoClick(); });
-    connect(endTestForm_->YesBtn, &TImgBtn::clicked, this, [e] { e->EndTestFormYesClick(); });
-    connect(endTestForm_->NoBtn, &TImgBtn::clicked, this, [e] { e->EndTestFormNoClick(); });
-    connect(timeForm_->RezBtn, &TImgBtn::clicked, this, [e] { e->TimeFormRezBtnClick(); });
-    connect(testErrorForm_->OKBtn, &TImgBtn::clicked, this, [e] { e->TestErrorFormOKBtnClick(); });
-    connect(helpForm_->CloseBtn, &TImgBtn::clicked, this, [e] { e->HelpFormCloseBtnClick(); });
 }
 
-QWidget* TTestForm::widget(const QString& name) const {
+QWidget* TTestForm::widget(const QString& name) {
+    loadPictures(name.toStdString());
     const auto it = widgets_.find(name);
     return it == widgets_.end() ? nullptr : it->second;
 }
@@ -223,18 +266,22 @@ engine::Label& TTestForm::label(std::string_view name) {
     return findControl(labels_, name);
 }
 engine::PictureButton& TTestForm::button(std::string_view name) {
+    loadPictures(name);
     return findControl(buttons_, name);
 }
 engine::Image& TTestForm::image(std::string_view name) {
+    loadPictures(name);
     return findControl(images_, name);
 }
 engine::Viewer& TTestForm::viewer(std::string_view name) {
     return *findControl(viewers_, name);
 }
 engine::ImageList& TTestForm::imageList(std::string_view name) {
+    loadPictures(name);
     return findControl(imageLists_, name);
 }
 engine::Dialog& TTestForm::dialog(std::string_view name) {
+    createDialogs();
     return *findControl(dialogs_, name);
 }
 

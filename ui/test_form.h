@@ -8,6 +8,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -28,13 +29,18 @@ public:
     engine::Window& controls() { return *this; }
 
     // The widgets, by control name, for tests and tools.
-    QWidget* widget(const QString& name) const;
-    TYesNoForm* TestCloseForm() const { return testCloseForm_; }
-    TTestErrorForm* TestErrorForm() const { return testErrorForm_; }
-    TYesNoForm* EndTestForm() const { return endTestForm_; }
-    TTimeForm* TimeForm() const { return timeForm_; }
-    THelpForm* HelpForm() const { return helpForm_; }
+    QWidget* widget(const QString& name);
+    TYesNoForm* TestCloseForm() { return createDialogs(), testCloseForm_; }
+    TTestErrorForm* TestErrorForm() { return createDialogs(), testErrorForm_; }
+    TYesNoForm* EndTestForm() { return createDialogs(), endTestForm_; }
+    TTimeForm* TimeForm() { return createDialogs(), timeForm_; }
+    THelpForm* HelpForm() { return createDialogs(), helpForm_; }
     QTimer& Timer() { return timer_; }
+
+    // Decodes every picture not yet needed and creates the dialogs. The window starts with only
+    // what its first screen shows and calls this once that screen has been painted; everything
+    // else is also made on first use.
+    void finishLoading();
 
 signals:
     // The window has closed: the program ends.
@@ -42,6 +48,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // engine::Window
@@ -61,6 +68,7 @@ private:
     void createControls();
     void createDialogs();
     void wireHandlers();
+    void loadPictures(std::string_view name);
 
     Platform& platform_;
     QTimer timer_;
@@ -72,6 +80,9 @@ private:
     std::map<std::string, engine::ImageList, std::less<>> imageLists_;
     std::map<std::string, std::unique_ptr<DialogControl>, std::less<>> dialogs_;
     std::map<QString, QWidget*> widgets_;
+    // Picture loads put off until the control or image list is first asked for, by name.
+    std::map<std::string, std::function<void()>, std::less<>> pendingPictures_;
+    bool finishScheduled_ = false;
     TYesNoForm* testCloseForm_ = nullptr;
     TTestErrorForm* testErrorForm_ = nullptr;
     TYesNoForm* endTestForm_ = nullptr;

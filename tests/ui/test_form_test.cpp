@@ -1,5 +1,6 @@
 #include "form_harness.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
@@ -178,6 +179,58 @@ TEST_F(FormTest, TheErrorDialogNamesTheMissingChoice) {
     });
     click(w("StartBtn"));
     EXPECT_EQ(shown().contains("StartBtn"), true);
+}
+
+// Pictures and buttons the window shows now that lack their picture; the mascot's frame is
+// left out, as its animation fills it on the next tick.
+QStringList blankPictures(QWidget& window) {
+    QStringList blank;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        const auto* box = dynamic_cast<const ui::PictureBox*>(child); // no meta-object of its own
+        if (box != nullptr && box->isVisibleTo(&window) && box->picture().isNull() &&
+            box->objectName() != "PimImg") {
+            blank << box->objectName();
+        }
+    }
+    for (auto* button : window.findChildren<TImgBtn*>()) {
+        if (button->isVisibleTo(&window) && button->Picture().isNull()) {
+            blank << button->objectName();
+        }
+    }
+    return blank;
+}
+
+// The window decodes only what its first screen shows; whatever comes later must still arrive
+// with its pictures, whether it is asked for before the first paint or after it.
+TEST(FormStartUp, LaterScreensGetTheirPicturesBeforeAndAfterTheFirstPaint) {
+    testing_support::FixtureBank fixture;
+    RecordingPlatform platform;
+    {
+        ui::TTestForm form(platform, fixture.bank()); // never shown: nothing is painted
+        engine::TestEngine& engine = form.engine();
+        engine.BtnClick(form.controls().button("Btn2006"));
+        engine.ClassLabClick(form.controls().label("ClassLab5"));
+        engine.StartBtnClick();
+        ASSERT_EQ(engine.state().QuestionCount, 30);
+        EXPECT_EQ(blankPictures(form), QStringList{});
+        EXPECT_EQ(form.findChildren<QDialog*>().size(), 0);
+
+        engine.ShowRez();
+        EXPECT_EQ(blankPictures(form), QStringList{});
+        EXPECT_EQ(form.controls().imageList("PimList").frames.size(), 5u);
+        EXPECT_EQ(blankPictures(*form.TimeForm()), QStringList{});
+    }
+    {
+        ui::TTestForm form(platform, fixture.bank());
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+        // After the first paint the rest is made without being asked for.
+        EXPECT_EQ(form.findChildren<QDialog*>().size(), 5);
+        for (QDialog* dialog : form.findChildren<QDialog*>()) {
+            EXPECT_EQ(blankPictures(*dialog), QStringList{});
+        }
+    }
 }
 
 TEST(FormStartUp, AMissingRulesPageIsReportedAndTheWindowOpens) {
