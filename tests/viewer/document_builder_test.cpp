@@ -66,8 +66,13 @@ TEST(DocumentBuilder, TextTakesTheViewersFontSizeAndColour) {
     settings.fontColour = QColor(0, 0, 128);
     const auto document = build("текст", settings);
     const QTextCharFormat format = formatAt(*document, "текст");
-    EXPECT_EQ(format.fontFamilies().toStringList().value(0), "Arial");
-    EXPECT_EQ(viewer::pixelSizeOf(format), 15); // 11 points at 96 dots per inch
+    // The font text is drawn in: its format's own settings over the document's default.
+    const QFont shown = format.font().resolve(document->defaultFont());
+    EXPECT_EQ(shown.families().value(0), "Arial");
+    EXPECT_EQ(shown.pixelSize(), 15); // 11 points at 96 dots per inch
+    EXPECT_EQ(shown.weight(), QFont::Normal);
+    EXPECT_FALSE(shown.italic());
+    EXPECT_EQ(viewer::pixelSizeOf(format, settings), 15);
     EXPECT_EQ(format.foreground().color(), QColor(0, 0, 128));
 }
 
@@ -137,8 +142,9 @@ TEST(DocumentBuilder, HeadingsAreCentredBoldAndOfTwoSizes) {
     EXPECT_EQ(h1.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(h3.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     const int body = viewer::pixelSizeOfPoints(10);
-    const int h1Size = viewer::pixelSizeOf(formatAt(*document, "Вы"));
-    const int h3Size = viewer::pixelSizeOf(formatAt(*document, "2004"));
+    const viewer::ViewerSettings settings = viewer_test::plainSettings();
+    const int h1Size = viewer::pixelSizeOf(formatAt(*document, "Вы"), settings);
+    const int h3Size = viewer::pixelSizeOf(formatAt(*document, "2004"), settings);
     EXPECT_GT(h1Size, h3Size);
     EXPECT_GT(h3Size, body);
     EXPECT_EQ(formatAt(*document, "2004").fontWeight(), QFont::Bold);
