@@ -15,7 +15,8 @@ QString phoneticFontPath() {
 }
 
 void DesktopPlatform::addFont() {
-    fontId_ = QFontDatabase::addApplicationFont(phoneticFontPath());
+    fontId_ =
+        QFontDatabase::addApplicationFont(fontPath_.isEmpty() ? phoneticFontPath() : fontPath_);
 }
 
 void DesktopPlatform::removeFont() {

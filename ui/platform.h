@@ -23,12 +23,15 @@ public:
 
 class DesktopPlatform : public Platform {
 public:
+    // fontPath: the phonetic font file, by default "Fonts/SILDoulosIPA.ttf" beside the program.
+    explicit DesktopPlatform(QString fontPath = {}) : fontPath_(std::move(fontPath)) {}
     void addFont() override;
     void removeFont() override;
     void startProgram(const QString& name) override;
     void showErrorBox(QWidget* owner, const QString& message) override;
 
 private:
+    QString fontPath_;
     int fontId_ = -1;
 };
 
