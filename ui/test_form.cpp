@@ -134,10 +134,25 @@ void TTestForm::createControls() {
             break;
         }
         case engine::ControlKind::Viewer: {
-            auto viewer = makeMainViewer(name, this);
-            widget = viewer->widget();
-            widget->setGeometry(geometry);
-            viewers_.emplace(info.name, std::move(viewer));
+            auto make = [this, name, geometry] {
+                auto viewer = makeMainViewer(name, this);
+                QWidget* made = viewer->widget();
+                made->setGeometry(geometry);
+                made->setObjectName(name);
+                made->hide();
+                widgets_[name] = made;
+                return viewer;
+            };
+            if (info.visibleAtStart) {
+                auto viewer = make();
+                widget = viewer->widget();
+                viewers_.emplace(info.name, std::move(viewer));
+            } else {
+                // The viewers lie above every other control, so one made later, on top of
+                // its siblings, keeps the stacking order.
+                viewers_.emplace(info.name, makeLazyViewer(make));
+                continue;
+            }
             break;
         }
         }
@@ -174,6 +189,9 @@ void TTestForm::loadPictures(std::string_view name) {
 void TTestForm::finishLoading() {
     while (!pendingPictures_.empty()) {
         loadPictures(pendingPictures_.begin()->first);
+    }
+    for (const auto& [name, viewer] : viewers_) {
+        viewer->widget();
     }
     createDialogs();
 }
@@ -279,6 +297,9 @@ void TTestForm::wireHandlers() {
 
 QWidget* TTestForm::widget(const QString& name) {
     loadPictures(name.toStdString());
+    if (const auto viewer = viewers_.find(name.toStdString()); viewer != viewers_.end()) {
+        return viewer->second->widget();
+    }
     const auto it = widgets_.find(name);
     return it == widgets_.end() ? nullptr : it->second;
 }
