@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <future>
+#include <map>
 
 namespace ui {
 
@@ -10,5 +14,21 @@ namespace ui {
 // ("main/Back", "TTimeForm/RezBtn_lit"). A picture that is missing or cannot be decoded comes
 // back as a plain pale sheet of the expected size, so the window still works.
 QPixmap windowPicture(const QString& name, QSize size);
+
+// Window pictures decoded on a worker thread while the window builds its other controls.
+class PicturePrefetch {
+public:
+    explicit PicturePrefetch(QStringList names);
+    ~PicturePrefetch();
+    PicturePrefetch(const PicturePrefetch&) = delete;
+    PicturePrefetch& operator=(const PicturePrefetch&) = delete;
+
+    // One of the names given, once decoded; any other name is decoded here and now.
+    QPixmap picture(const QString& name, QSize size);
+
+private:
+    std::future<std::map<QString, QImage>> decoding_;
+    std::map<QString, QImage> decoded_;
+};
 
 } // namespace ui

@@ -58,12 +58,30 @@ TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
 TTestForm::~TTestForm() = default;
 
 void TTestForm::createControls() {
+    // The first screen's pictures are decoded on a worker thread while the labels, the viewers
+    // and the fonts they need are made here, and put in place once every control exists.
     // Pictures of controls the first screen does not show wait until they are asked for.
-    auto deferUnlessShown = [this](const engine::ControlInfo& info, std::function<void()> load) {
+    QStringList shownAtStart;
+    for (const engine::ControlInfo& info : engine::mainWindowControls()) {
+        const QString name = "main/" + QString::fromStdString(info.name);
+        if (info.visibleAtStart && info.kind == engine::ControlKind::Image &&
+            hasOwnPicture(QString::fromStdString(info.name))) {
+            shownAtStart << name;
+        } else if (info.visibleAtStart && info.kind == engine::ControlKind::PictureButton) {
+            shownAtStart << name << name + "_lit";
+        }
+    }
+    PicturePrefetch prefetch(shownAtStart);
+    std::vector<std::function<void(PicturePrefetch&)>> startLoads;
+    auto deferUnlessShown = [this, &startLoads](const engine::ControlInfo& info,
+                                                std::function<void(PicturePrefetch&)> load) {
         if (info.visibleAtStart) {
-            load();
+            startLoads.push_back(std::move(load));
         } else {
-            pendingPictures_.emplace(info.name, std::move(load));
+            pendingPictures_.emplace(info.name, [load = std::move(load)] {
+                PicturePrefetch none({});
+                load(none);
+            });
         }
     };
     for (const engine::ControlInfo& info : engine::mainWindowControls()) {
@@ -75,8 +93,8 @@ void TTestForm::createControls() {
             auto* box = new PictureBox(this);
             box->setGeometry(geometry);
             if (hasOwnPicture(name)) {
-                deferUnlessShown(info, [box, name, geometry] {
-                    box->setPicture(windowPicture("main/" + name, geometry.size()));
+                deferUnlessShown(info, [box, name, geometry](PicturePrefetch& pictures) {
+                    box->setPicture(pictures.picture("main/" + name, geometry.size()));
                 });
             }
             ImageControl& control = images_.emplace(info.name, ImageControl(box)).first->second;
@@ -87,11 +105,11 @@ void TTestForm::createControls() {
         case engine::ControlKind::PictureButton: {
             auto* button = new TImgBtn(this);
             button->setGeometry(geometry);
-            deferUnlessShown(info, [button, name, geometry] {
-                const QPixmap lit = windowPicture("main/" + name + "_lit", geometry.size());
+            deferUnlessShown(info, [button, name, geometry](PicturePrefetch& pictures) {
+                const QPixmap lit = pictures.picture("main/" + name + "_lit", geometry.size());
                 button->SetPicUp(lit);
                 button->SetPicDown(lit);
-                button->SetPic(windowPicture("main/" + name, geometry.size()));
+                button->SetPic(pictures.picture("main/" + name, geometry.size()));
             });
             button->setTag(info.tag);
             buttons_.emplace(info.name, ButtonControl(button));
@@ -116,16 +134,34 @@ void TTestForm::createControls() {
             break;
         }
         case engine::ControlKind::Viewer: {
-            auto viewer = makeMainViewer(name, this);
-            widget = viewer->widget();
-            widget->setGeometry(geometry);
-            viewers_.emplace(info.name, std::move(viewer));
+            auto make = [this, name, geometry] {
+                auto viewer = makeMainViewer(name, this);
+                QWidget* made = viewer->widget();
+                made->setGeometry(geometry);
+                made->setObjectName(name);
+                made->hide();
+                widgets_[name] = made;
+                return viewer;
+            };
+            if (info.visibleAtStart) {
+                auto viewer = make();
+                widget = viewer->widget();
+                viewers_.emplace(info.name, std::move(viewer));
+            } else {
+                // The viewers lie above every other control, so one made later, on top of
+                // its siblings, keeps the stacking order.
+                viewers_.emplace(info.name, makeLazyViewer(make));
+                continue;
+            }
             break;
         }
         }
         widget->setObjectName(name);
         widget->setVisible(info.visibleAtStart);
         widgets_[name] = widget;
+    }
+    for (const auto& load : startLoads) {
+        load(prefetch);
     }
     for (std::string_view list : engine::kImageLists) {
         auto& frames = imageLists_[std::string(list)].frames;
@@ -153,6 +189,9 @@ void TTestForm::loadPictures(std::string_view name) {
 void TTestForm::finishLoading() {
     while (!pendingPictures_.empty()) {
         loadPictures(pendingPictures_.begin()->first);
+    }
+    for (const auto& [name, viewer] : viewers_) {
+        viewer->widget();
     }
     createDialogs();
 }
@@ -258,6 +297,9 @@ void TTestForm::wireHandlers() {
 
 QWidget* TTestForm::widget(const QString& name) {
     loadPictures(name.toStdString());
+    if (const auto viewer = viewers_.find(name.toStdString()); viewer != viewers_.end()) {
+        return viewer->second->widget();
+    }
     const auto it = widgets_.find(name);
     return it == widgets_.end() ? nullptr : it->second;
 }

@@ -37,9 +37,9 @@ public:
     THelpForm* HelpForm() { return createDialogs(), helpForm_; }
     QTimer& Timer() { return timer_; }
 
-    // Decodes every picture not yet needed and creates the dialogs. The window starts with only
-    // what its first screen shows and calls this once that screen has been painted; everything
-    // else is also made on first use.
+    // Decodes every picture not yet needed and creates the viewers and the dialogs. The window
+    // starts with only what its first screen shows and calls this once that screen has been
+    // painted; everything else is also made on first use.
     void finishLoading();
 
 signals:

@@ -54,7 +54,40 @@ private:
     viewer::TFrameViewer* viewer_;
 };
 
+class LazyViewerControl : public ViewerControl {
+public:
+    explicit LazyViewerControl(std::function<std::unique_ptr<ViewerControl>()> make)
+        : make_(std::move(make)) {}
+    void loadFromString(const engine::Text& markup) override { made().loadFromString(markup); }
+    bool loadFromFile(const std::string& fileName) override {
+        return made().loadFromFile(fileName);
+    }
+    bool visible() const override { return viewer_ != nullptr && viewer_->visible(); }
+    void setVisible(bool visible) override {
+        if (visible || viewer_ != nullptr) {
+            made().setVisible(visible);
+        }
+    }
+    QWidget* widget() const override { return made().widget(); }
+
+private:
+    ViewerControl& made() const {
+        if (viewer_ == nullptr) {
+            viewer_ = make_();
+        }
+        return *viewer_;
+    }
+
+    std::function<std::unique_ptr<ViewerControl>()> make_;
+    mutable std::unique_ptr<ViewerControl> viewer_;
+};
+
 } // namespace
+
+std::unique_ptr<ViewerControl>
+makeLazyViewer(std::function<std::unique_ptr<ViewerControl>()> make) {
+    return std::make_unique<LazyViewerControl>(std::move(make));
+}
 
 std::unique_ptr<ViewerControl> makeMainViewer(const QString& name, QWidget* parent) {
     if (name == "RulesViewer") {
