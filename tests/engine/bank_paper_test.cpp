@@ -96,7 +96,8 @@ TEST_P(BankPaper, RunsFromStartToReview) {
 INSTANTIATE_TEST_SUITE_P(Papers, BankPaper,
                          ::testing::Values(PaperCase{2006, 4, 149}, PaperCase{2000, 10, 2},
                                            PaperCase{2001, 8, 1315, 5}, PaperCase{2002, 7, 1466},
-                                           PaperCase{2003, 9, 1541}, PaperCase{2004, 6, 1319}));
+                                           PaperCase{2003, 9, 1541}, PaperCase{2004, 6, 1319},
+                                           PaperCase{2005, 5, 1475}));
 
 } // namespace
 } // namespace testing_support
