@@ -1,7 +1,10 @@
 #include "bank/loaders.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,62 @@ TEST(CompiledBank, The2006PapersAreAllThere) {
         }
     }
     EXPECT_EQ(groups, (std::set<std::string>{"2-3", "4-5", "6-7", "8-9", "10-11"}));
+}
+
+// The whole bank: every paper of the seven years, with the counts its texts were written to.
+TEST(CompiledBank, HoldsEveryPaperWithItsPicturesTranscriptionsAndRemarks) {
+    int records = 0;
+    int withPictures = 0;
+    int withPhoneticFont = 0;
+    int withRemarkList = 0;
+    for (const bank::QuestionSet& set : compiled().sets) {
+        for (const bank::BankRecord& rec : set.records) {
+            ++records;
+            std::vector<std::string_view> texts{rec.Q, rec.Com};
+            texts.insert(texts.end(), rec.A.begin(), rec.A.end());
+            auto anyHolds = [&](std::string_view what) {
+                return std::any_of(texts.begin(), texts.end(), [&](std::string_view text) {
+                    return text.find(what) != std::string_view::npos;
+                });
+            };
+            withPictures += anyHolds("<img") ? 1 : 0;
+            withPhoneticFont += anyHolds("SILDoulosIPA") ? 1 : 0;
+            const std::string_view com = rec.Com;
+            withRemarkList += com.size() >= 5 && com.substr(com.size() - 5) == "</ul>" &&
+                                      com.find("<ul><li>") != std::string_view::npos
+                                  ? 1
+                                  : 0;
+        }
+    }
+    EXPECT_EQ(compiled().sets.size(), 30u);
+    EXPECT_EQ(records, 888);
+    EXPECT_EQ(withPictures, 34);
+    EXPECT_EQ(withPhoneticFont, 57);
+    EXPECT_EQ(withRemarkList, 305);
+}
+
+// What the random test draws from: for each class, the filled records of the seven years'
+// papers, third by third (positions 1-10, 11-20, 21-30).
+TEST(CompiledBank, RandomTestPoolsHoldTheirCandidates) {
+    struct Pools {
+        int cls;
+        std::array<int, 3> thirds;
+    };
+    const Pools expected[] = {{2, {30, 30, 18}}, {3, {60, 60, 48}}, {4, {60, 60, 60}},
+                              {5, {70, 70, 70}}, {8, {70, 70, 70}}, {11, {70, 70, 70}}};
+    for (const Pools& pools : expected) {
+        SCOPED_TRACE("class " + std::to_string(pools.cls));
+        std::array<int, 3> thirds{};
+        for (int year = bank::kFirstYear; year <= bank::kLastYear; ++year) {
+            bank::TestBase base;
+            std::int32_t count = 0;
+            bank::fillBaseOf(year)(compiled(), pools.cls, {base, count});
+            for (int pos = 1; pos <= 30; ++pos) {
+                thirds[static_cast<std::size_t>((pos - 1) / 10)] += base[pos].Q.empty() ? 0 : 1;
+            }
+        }
+        EXPECT_EQ(thirds, pools.thirds);
+    }
 }
 
 TEST(CompiledBank, EachLoaderFillsTheClassGroupsPaperOrNothing) {
