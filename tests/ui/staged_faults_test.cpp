@@ -3,6 +3,7 @@
 // program's own bank with the desktop platform; only the error box is recorded, not shown.
 #include "engine/control_names.h"
 #include "form_harness.h"
+#include "viewer/render_helpers.h"
 
 #include <QDialog>
 #include <QDir>
@@ -47,13 +48,7 @@ void overwrite(const QString& path, const QByteArray& bytes) {
 // Pixels of the picture error marker's yellow drawn in a widget.
 int markerPixels(QWidget* widget) {
     const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            count += image.pixel(x, y) == qRgb(255, 255, 0) ? 1 : 0;
-        }
-    }
-    return count;
+    return viewer_test::countColour(image, qRgb(255, 255, 0));
 }
 
 // Pixels that are not white: text drawn.
