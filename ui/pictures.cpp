@@ -43,12 +43,6 @@ PicturePrefetch::PicturePrefetch(QStringList names) {
     });
 }
 
-PicturePrefetch::~PicturePrefetch() {
-    if (decoding_.valid()) {
-        decoding_.wait();
-    }
-}
-
 QPixmap PicturePrefetch::picture(const QString& name, QSize size) {
     if (decoding_.valid()) {
         decoded_ = decoding_.get();

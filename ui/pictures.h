@@ -15,13 +15,11 @@ namespace ui {
 // back as a plain pale sheet of the expected size, so the window still works.
 QPixmap windowPicture(const QString& name, QSize size);
 
-// Window pictures decoded on a worker thread while the window builds its other controls.
+// Window pictures decoded on a worker thread while the window builds its other controls. The
+// thread's future waits for it on destruction, so an unused prefetch never outlives its owner.
 class PicturePrefetch {
 public:
     explicit PicturePrefetch(QStringList names);
-    ~PicturePrefetch();
-    PicturePrefetch(const PicturePrefetch&) = delete;
-    PicturePrefetch& operator=(const PicturePrefetch&) = delete;
 
     // One of the names given, once decoded; any other name is decoded here and now.
     QPixmap picture(const QString& name, QSize size);

@@ -134,26 +134,23 @@ void TTestForm::createControls() {
             break;
         }
         case engine::ControlKind::Viewer: {
+            // widget(name) finds the viewers through viewers_, made or not.
             auto make = [this, name, geometry] {
                 auto viewer = makeMainViewer(name, this);
                 QWidget* made = viewer->widget();
                 made->setGeometry(geometry);
                 made->setObjectName(name);
                 made->hide();
-                widgets_[name] = made;
                 return viewer;
             };
             if (info.visibleAtStart) {
-                auto viewer = make();
-                widget = viewer->widget();
-                viewers_.emplace(info.name, std::move(viewer));
+                viewers_.emplace(info.name, make()).first->second->widget()->show();
             } else {
                 // The viewers lie above every other control, so one made later, on top of
                 // its siblings, keeps the stacking order.
                 viewers_.emplace(info.name, makeLazyViewer(make));
-                continue;
             }
-            break;
+            continue;
         }
         }
         widget->setObjectName(name);
@@ -296,8 +293,9 @@ void TTestForm::wireHandlers() {
 }
 
 QWidget* TTestForm::widget(const QString& name) {
-    loadPictures(name.toStdString());
-    if (const auto viewer = viewers_.find(name.toStdString()); viewer != viewers_.end()) {
+    const std::string key = name.toStdString();
+    loadPictures(key);
+    if (const auto viewer = viewers_.find(key); viewer != viewers_.end()) {
         return viewer->second->widget();
     }
     const auto it = widgets_.find(name);
