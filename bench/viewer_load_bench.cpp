@@ -65,15 +65,20 @@ qreal loadOurs(const BenchText& text) {
     return document->documentLayout()->documentSize().height();
 }
 
-qreal loadPeer(const BenchText& text) {
-    const ViewerShape shape = shapeFor(text.kind);
-    QTextDocument document;
+// The peer's document of a text, read by setHtml with the viewer's margin and font, not laid out.
+void buildPeer(QTextDocument& document, const BenchText& text, const ViewerShape& shape) {
     document.setUndoRedoEnabled(false);
     document.setDocumentMargin(shape.settings.marginWidth);
     QFont font(viewer::familiesFor(shape.settings.fontName).constFirst());
     font.setPixelSize(viewer::pixelSizeOfPoints(shape.settings.fontSizePoints));
     document.setDefaultFont(font);
     document.setHtml(QString::fromStdString(bank::cp1251::toUtf8(text.markup)));
+}
+
+qreal loadPeer(const BenchText& text) {
+    const ViewerShape shape = shapeFor(text.kind);
+    QTextDocument document;
+    buildPeer(document, text, shape);
     document.setTextWidth(shape.width);
     return document.documentLayout()->documentSize().height();
 }
@@ -96,8 +101,7 @@ void runStep(benchmark::State& state, const std::vector<BenchText>* texts, Step 
                                                shape.settings, pictures, shape.width));
             } else {
                 QTextDocument document;
-                document.setUndoRedoEnabled(false);
-                document.setHtml(QString::fromStdString(bank::cp1251::toUtf8(text.markup)));
+                buildPeer(document, text, shape);
                 benchmark::DoNotOptimize(document.characterCount());
             }
         }
