@@ -126,13 +126,28 @@ private:
             } else {
                 cursor_.setBlockFormat(format);
             }
-            cursor_.setBlockCharFormat(charFormat);
+            setFreshBlockCharFormat(charFormat);
         } else {
             cursor_.insertBlock(format, charFormat);
         }
         blockFresh_ = true;
         needBlock_ = false;
         lineHasContent_ = false;
+    }
+
+    // The character format of a cell's first block is the cell's own format: its spans,
+    // vertical alignment and background stay, or Qt's table would lose its shape.
+    void setFreshBlockCharFormat(const QTextCharFormat& charFormat) {
+        const QTextCharFormat current = cursor_.blockCharFormat();
+        if (!current.isTableCellFormat()) {
+            cursor_.setBlockCharFormat(charFormat);
+            return;
+        }
+        QTextTableCellFormat kept = current.toTableCellFormat();
+        const QTextCharFormat::VerticalAlignment cellAlignment = kept.verticalAlignment();
+        kept.merge(charFormat);
+        kept.setVerticalAlignment(cellAlignment);
+        cursor_.setBlockCharFormat(kept);
     }
 
     // Inline content after a block element ended goes into a block of its own.

@@ -196,6 +196,50 @@ TEST(DocumentBuilder, CellAlignmentComesFromCellOrRow) {
               Qt::AlignHCenter);
 }
 
+class BlockOpeningACell : public testing::TestWithParam<const char*> {};
+
+// A block element as a cell's first content gets a block of its own format, while the cell
+// keeps its spans, vertical alignment and background (they share the block's character format).
+// The nested table is the case where a lost span hung Qt's layout.
+TEST_P(BlockOpeningACell, LeavesTheCellItsFormat) {
+    const std::string open = std::string("<") + GetParam() + ">";
+    const std::string close = std::string("</") + GetParam() + ">";
+    const auto document = build("<table><tr><td>а</td><td colspan=3 rowspan=2 valign=top "
+                                "bgcolor=#00ff00>" +
+                                open + "б" + close +
+                                "</td></tr><tr><td>в</td></tr></table>"
+                                "<table><tr><td>г</td><td colspan=4>" +
+                                open + "<table><tr><td>д</td><td colspan=3>е</td></tr></table>" +
+                                close + "</td></tr></table>");
+    QTextTable* table = firstTable(*document);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columns(), 4);
+    const QTextTableCell cell = table->cellAt(0, 1);
+    EXPECT_EQ(cell.column(), 1);
+    EXPECT_EQ(cell.columnSpan(), 3);
+    EXPECT_EQ(cell.rowSpan(), 2);
+    EXPECT_EQ(table->cellAt(1, 3).column(), 1) << "covered by the spanning cell";
+    EXPECT_EQ(cell.format().verticalAlignment(), QTextCharFormat::AlignTop);
+    EXPECT_EQ(cell.format().background().color(), QColor(0, 255, 0));
+    EXPECT_EQ(cell.firstCursorPosition().block().text(), "б");
+
+    const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+    ASSERT_EQ(frames.size(), 2);
+    auto* outer = qobject_cast<QTextTable*>(frames[1]);
+    ASSERT_NE(outer, nullptr);
+    EXPECT_EQ(outer->cellAt(0, 1).columnSpan(), 4);
+    const QList<QTextFrame*> nested = outer->childFrames();
+    ASSERT_EQ(nested.size(), 1);
+    auto* inner = qobject_cast<QTextTable*>(nested[0]);
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(outer->cellAt(inner->firstPosition()).column(), 1);
+    EXPECT_EQ(inner->cellAt(0, 1).columnSpan(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Elements, BlockOpeningACell,
+                         testing::Values("div", "p", "pre", "center", "blockquote", "h3"),
+                         [](const auto& param) { return std::string(param.param); });
+
 struct FixedHeightCase {
     const char* what;
     std::string markup;
