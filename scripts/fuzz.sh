@@ -3,8 +3,8 @@
 #   scripts/fuzz.sh asan SECONDS [WORKERS]    AddressSanitizer and UndefinedBehaviorSanitizer
 #   scripts/fuzz.sh ubsan SECONDS [WORKERS]   UndefinedBehaviorSanitizer alone, faster per input
 #   scripts/fuzz.sh replay                    every input of the grown corpus once, under ASan
-# The workers share build-fuzz/corpus (seeded from fuzz/corpus); a crashing input is written to
-# build-fuzz/artifacts/ and fails the run. The executions of all workers are added up at the end.
+# The workers share build-fuzz/corpus (seeded from fuzz/corpus); an input that crashes or runs for
+# over 30 s is written to build-fuzz/artifacts/ and fails the run. The executions of all workers are added up at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -52,7 +52,7 @@ export ASAN_OPTIONS=malloc_context_size=0
 stamp=$(date +%Y%m%d-%H%M%S)
 pids=()
 for ((w = 1; w <= workers; w++)); do
-  "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=4096 -print_final_stats=1 \
+  "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix="$work/artifacts/" "$work/corpus" "$root/fuzz/corpus" \
     >"$work/logs/$stamp-$mode-$w.log" 2>&1 &
   pids+=($!)
