@@ -4,7 +4,8 @@
 #   scripts/fuzz.sh ubsan SECONDS [WORKERS]   UndefinedBehaviorSanitizer alone, faster per input
 #   scripts/fuzz.sh replay                    every input of the grown corpus once, under ASan
 # The workers share build-fuzz/corpus (seeded from fuzz/corpus); an input that crashes or runs for
-# over 30 s is written to build-fuzz/artifacts/ and fails the run. The executions of all workers are added up at the end.
+# over 30 s is written to build-fuzz/artifacts/ and fails the run. The executions of all workers
+# are added up at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
