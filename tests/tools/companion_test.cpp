@@ -25,20 +25,20 @@ QImage grabbed(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A stand-in trainer that writes the folder it was started in.
+// A stand-in trainer that writes the folder it was started in. The file appears by a rename,
+// whole, so a reader never sees it empty or half written.
 void writeFakeTrainer(const QString& folder) {
     QFile script(QDir(folder).filePath(QStringLiteral("trainer")));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\npwd > started-in.txt\n");
+    script.write("#!/bin/sh\npwd > started-in.part && mv started-in.part started-in.txt\n");
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 }
 
 QString waitForFile(const QString& path) {
     QFile file(path);
-    for (int i = 0; i < 100 && !file.exists(); ++i) {
-        QTest::qWait(50);
-    }
+    // A loaded machine (the sanitized run) may take long to start a shell.
+    QTest::qWaitFor([&file] { return file.exists(); }, 60000);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
