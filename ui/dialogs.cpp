@@ -3,6 +3,8 @@
 #include "engine/find_control.h"
 #include "ui/pictures.h"
 
+#include <QApplication>
+
 namespace ui {
 
 using engine::findControl;
@@ -21,7 +23,29 @@ void PictureDialog::openModal() {
         const QRect area = owner->frameGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    closeRequested_ = false;
     exec();
+    // Dialogs asked to close while this one was open over them close now.
+    if (QWidget* owner = parentWidget()) {
+        for (auto* below : owner->findChildren<PictureDialog*>(Qt::FindDirectChildrenOnly)) {
+            below->finishRequestedClose();
+        }
+    }
+}
+
+void PictureDialog::requestClose() {
+    if (!isVisible()) {
+        return;
+    }
+    closeRequested_ = true;
+    QTimer::singleShot(0, this, &PictureDialog::finishRequestedClose);
+}
+
+void PictureDialog::finishRequestedClose() {
+    if (closeRequested_ && QApplication::activeModalWidget() == this) {
+        closeRequested_ = false;
+        done(QDialog::Rejected);
+    }
 }
 
 TImgBtn* PictureDialog::addButton(const QString& name, QRect geometry) {
@@ -51,9 +75,7 @@ engine::Viewer& DialogControl::viewer(std::string_view name) {
 }
 
 void DialogControl::close() {
-    if (dialog_->isVisible()) {
-        dialog_->done(QDialog::Rejected);
-    }
+    dialog_->requestClose();
 }
 
 void DialogControl::addImage(std::string_view name, PictureBox* box) {

@@ -25,11 +25,23 @@ public:
     // Opens modally, centred over the owner; returns when the dialog has closed.
     void openModal();
 
+    // Closes the dialog once no other dialog is open over it: one opened over it in the same
+    // handler (the time dialog at 00:00) leaves it on screen, inactive, until that one closes.
+    void requestClose();
+
 protected:
+    // Esc and the window system's close do nothing: only the dialog's buttons close it.
+    void reject() override {}
+
     TImgBtn* addButton(const QString& name, QRect geometry);
     PictureBox* addPicture(const QString& name, QRect geometry, bool visible);
 
     QString className_;
+
+private:
+    void finishRequestedClose();
+
+    bool closeRequested_ = false;
 };
 
 // The engine's view of a dialog.

@@ -36,11 +36,26 @@ QFont labelFont(const QString& name) {
     return font;
 }
 
+// The first screen's picture names: its pictures, and its buttons' resting and lit pictures.
+QStringList firstScreenPictures() {
+    QStringList names;
+    for (const engine::ControlInfo& info : engine::mainWindowControls()) {
+        const QString name = "main/" + QString::fromStdString(info.name);
+        if (info.visibleAtStart && info.kind == engine::ControlKind::Image &&
+            hasOwnPicture(QString::fromStdString(info.name))) {
+            names << name;
+        } else if (info.visibleAtStart && info.kind == engine::ControlKind::PictureButton) {
+            names << name << name + "_lit";
+        }
+    }
+    return names;
+}
+
 } // namespace
 
 TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), platform_(platform),
-      engine_(*this, bank) {
+      pictures_(firstScreenPictures()), engine_(*this, bank) {
     setWindowTitle(QString::fromUtf8("Тест"));
     setFixedSize(kWindowWidth, kWindowHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -58,114 +73,35 @@ TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
 TTestForm::~TTestForm() = default;
 
 void TTestForm::createControls() {
-    // The first screen's pictures are decoded on a worker thread while the labels, the viewers
-    // and the fonts they need are made here, and put in place once every control exists.
-    // Pictures of controls the first screen does not show wait until they are asked for.
-    QStringList shownAtStart;
-    for (const engine::ControlInfo& info : engine::mainWindowControls()) {
-        const QString name = "main/" + QString::fromStdString(info.name);
-        if (info.visibleAtStart && info.kind == engine::ControlKind::Image &&
-            hasOwnPicture(QString::fromStdString(info.name))) {
-            shownAtStart << name;
-        } else if (info.visibleAtStart && info.kind == engine::ControlKind::PictureButton) {
-            shownAtStart << name << name + "_lit";
-        }
-    }
-    PicturePrefetch prefetch(shownAtStart);
-    std::vector<std::function<void(PicturePrefetch&)>> startLoads;
-    auto deferUnlessShown = [this, &startLoads](const engine::ControlInfo& info,
-                                                std::function<void(PicturePrefetch&)> load) {
-        if (info.visibleAtStart) {
-            startLoads.push_back(std::move(load));
-        } else {
-            pendingPictures_.emplace(info.name, [load = std::move(load)] {
-                PicturePrefetch none({});
-                load(none);
-            });
-        }
-    };
     for (const engine::ControlInfo& info : engine::mainWindowControls()) {
         const QString name = QString::fromStdString(info.name);
         const QRect geometry = controlGeometry(name);
         QWidget* widget = nullptr;
         switch (info.kind) {
-        case engine::ControlKind::Image: {
-            auto* box = new PictureBox(this);
-            box->setGeometry(geometry);
-            if (hasOwnPicture(name)) {
-                deferUnlessShown(info, [box, name, geometry](PicturePrefetch& pictures) {
-                    box->setPicture(pictures.picture("main/" + name, geometry.size()));
-                });
-            }
-            ImageControl& control = images_.emplace(info.name, ImageControl(box)).first->second;
-            control.setTag(info.tag);
-            widget = box;
+        case engine::ControlKind::Image:
+            widget = makeImage(info, geometry);
             break;
-        }
-        case engine::ControlKind::PictureButton: {
-            auto* button = new TImgBtn(this);
-            button->setGeometry(geometry);
-            deferUnlessShown(info, [button, name, geometry](PicturePrefetch& pictures) {
-                const QPixmap lit = pictures.picture("main/" + name + "_lit", geometry.size());
-                button->SetPicUp(lit);
-                button->SetPicDown(lit);
-                button->SetPic(pictures.picture("main/" + name, geometry.size()));
-            });
-            button->setTag(info.tag);
-            buttons_.emplace(info.name, ButtonControl(button));
-            widget = button;
+        case engine::ControlKind::PictureButton:
+            widget = makeButton(info, geometry);
             break;
-        }
-        case engine::ControlKind::Label: {
-            auto* label = new TextLabel(this);
-            label->setFont(labelFont(name));
-            label->move(geometry.topLeft());
-            LabelControl& control = labels_.emplace(info.name, LabelControl(label)).first->second;
-            control.setColour(name.startsWith("ClassLab") ? engine::Colour::Maroon
-                                                          : engine::Colour::WindowText);
-            control.setTag(info.tag);
-            if (name.startsWith("Q") && name.endsWith("Lab")) {
-                control.setCaption(name.mid(1, name.size() - 4).toStdString());
-            }
-            if (!name.startsWith("A") && name != "TimeLab") {
-                label->setCursor(Qt::PointingHandCursor);
-            }
-            widget = label;
+        case engine::ControlKind::Label:
+            widget = makeLabel(info, geometry);
             break;
-        }
-        case engine::ControlKind::Viewer: {
-            // widget(name) finds the viewers through viewers_, made or not.
-            auto make = [this, name, geometry] {
-                auto viewer = makeMainViewer(name, this);
-                QWidget* made = viewer->widget();
-                made->setGeometry(geometry);
-                made->setObjectName(name);
-                made->hide();
-                return viewer;
-            };
-            if (info.visibleAtStart) {
-                viewers_.emplace(info.name, make()).first->second->widget()->show();
-            } else {
-                // The viewers lie above every other control, so one made later, on top of
-                // its siblings, keeps the stacking order.
-                viewers_.emplace(info.name, makeLazyViewer(make));
-            }
+        case engine::ControlKind::Viewer:
+            makeViewer(info, geometry);
             continue;
-        }
         }
         widget->setObjectName(name);
         widget->setVisible(info.visibleAtStart);
         widgets_[name] = widget;
     }
-    for (const auto& load : startLoads) {
-        load(prefetch);
-    }
+    pictures_.setFirstScreen();
     for (std::string_view list : engine::kImageLists) {
         auto& frames = imageLists_[std::string(list)].frames;
         if (list == "PimList") {
-            continue;
+            continue; // filled by the engine from the other lists
         }
-        pendingPictures_.emplace(list, [&frames, list] {
+        pictures_.add(std::string(list), false, [&frames, list](PicturePrefetch&) {
             for (int f = 0; f < 5; ++f) {
                 frames.push_back(toPicture(windowPicture(
                     QString("main/%1_%2").arg(QString::fromUtf8(list.data(), list.size())).arg(f),
@@ -175,18 +111,73 @@ void TTestForm::createControls() {
     }
 }
 
-void TTestForm::loadPictures(std::string_view name) {
-    if (const auto it = pendingPictures_.find(name); it != pendingPictures_.end()) {
-        const std::function<void()> load = std::move(it->second);
-        pendingPictures_.erase(it);
-        load();
+QWidget* TTestForm::makeImage(const engine::ControlInfo& info, QRect geometry) {
+    const QString name = QString::fromStdString(info.name);
+    auto* box = new PictureBox(this);
+    box->setGeometry(geometry);
+    if (hasOwnPicture(name)) {
+        pictures_.add(info.name, info.visibleAtStart, [box, name, geometry](PicturePrefetch& p) {
+            box->setPicture(p.picture("main/" + name, geometry.size()));
+        });
+    }
+    images_.emplace(info.name, ImageControl(box)).first->second.setTag(info.tag);
+    return box;
+}
+
+QWidget* TTestForm::makeButton(const engine::ControlInfo& info, QRect geometry) {
+    const QString name = QString::fromStdString(info.name);
+    auto* button = new TImgBtn(this);
+    button->setGeometry(geometry);
+    pictures_.add(info.name, info.visibleAtStart, [button, name, geometry](PicturePrefetch& p) {
+        const QPixmap lit = p.picture("main/" + name + "_lit", geometry.size());
+        button->SetPicUp(lit);
+        button->SetPicDown(lit);
+        button->SetPic(p.picture("main/" + name, geometry.size()));
+    });
+    button->setTag(info.tag);
+    buttons_.emplace(info.name, ButtonControl(button));
+    return button;
+}
+
+QWidget* TTestForm::makeLabel(const engine::ControlInfo& info, QRect geometry) {
+    const QString name = QString::fromStdString(info.name);
+    auto* label = new TextLabel(this);
+    label->setFont(labelFont(name));
+    label->move(geometry.topLeft());
+    LabelControl& control = labels_.emplace(info.name, LabelControl(label)).first->second;
+    control.setColour(name.startsWith("ClassLab") ? engine::Colour::Maroon
+                                                  : engine::Colour::WindowText);
+    control.setTag(info.tag);
+    if (name.startsWith("Q") && name.endsWith("Lab")) {
+        control.setCaption(name.mid(1, name.size() - 4).toStdString());
+    }
+    if (!name.startsWith("A") && name != "TimeLab") {
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    return label;
+}
+
+void TTestForm::makeViewer(const engine::ControlInfo& info, QRect geometry) {
+    const QString name = QString::fromStdString(info.name);
+    auto make = [this, name, geometry] {
+        auto viewer = makeMainViewer(name, this);
+        QWidget* made = viewer->widget();
+        made->setGeometry(geometry);
+        made->setObjectName(name);
+        made->hide();
+        return viewer;
+    };
+    if (info.visibleAtStart) {
+        viewers_.emplace(info.name, make()).first->second->widget()->show();
+    } else {
+        // The viewers lie above every other control, so one made later, on top of its
+        // siblings, keeps the stacking order.
+        viewers_.emplace(info.name, makeLazyViewer(make));
     }
 }
 
 void TTestForm::finishLoading() {
-    while (!pendingPictures_.empty()) {
-        loadPictures(pendingPictures_.begin()->first);
-    }
+    pictures_.setAll();
     for (const auto& [name, viewer] : viewers_) {
         viewer->widget();
     }
@@ -294,7 +285,7 @@ void TTestForm::wireHandlers() {
 
 QWidget* TTestForm::widget(const QString& name) {
     const std::string key = name.toStdString();
-    loadPictures(key);
+    pictures_.need(key);
     if (const auto viewer = viewers_.find(key); viewer != viewers_.end()) {
         return viewer->second->widget();
     }
@@ -306,18 +297,18 @@ engine::Label& TTestForm::label(std::string_view name) {
     return findControl(labels_, name);
 }
 engine::PictureButton& TTestForm::button(std::string_view name) {
-    loadPictures(name);
+    pictures_.need(name);
     return findControl(buttons_, name);
 }
 engine::Image& TTestForm::image(std::string_view name) {
-    loadPictures(name);
+    pictures_.need(name);
     return findControl(images_, name);
 }
 engine::Viewer& TTestForm::viewer(std::string_view name) {
     return *findControl(viewers_, name);
 }
 engine::ImageList& TTestForm::imageList(std::string_view name) {
-    loadPictures(name);
+    pictures_.need(name);
     return findControl(imageLists_, name);
 }
 engine::Dialog& TTestForm::dialog(std::string_view name) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/control_names.h"
 #include "engine/controls.h"
 #include "engine/test_engine.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/viewer_control.h"
+#include "ui/window_pictures.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -66,9 +68,12 @@ private:
     void startProgram(const std::string& name) override;
 
     void createControls();
+    QWidget* makeImage(const engine::ControlInfo& info, QRect geometry);
+    QWidget* makeButton(const engine::ControlInfo& info, QRect geometry);
+    QWidget* makeLabel(const engine::ControlInfo& info, QRect geometry);
+    void makeViewer(const engine::ControlInfo& info, QRect geometry);
     void createDialogs();
     void wireHandlers();
-    void loadPictures(std::string_view name);
 
     Platform& platform_;
     QTimer timer_;
@@ -80,8 +85,7 @@ private:
     std::map<std::string, engine::ImageList, std::less<>> imageLists_;
     std::map<std::string, std::unique_ptr<DialogControl>, std::less<>> dialogs_;
     std::map<QString, QWidget*> widgets_;
-    // Picture loads put off until the control or image list is first asked for, by name.
-    std::map<std::string, std::function<void()>, std::less<>> pendingPictures_;
+    WindowPictures pictures_;
     bool finishScheduled_ = false;
     TYesNoForm* testCloseForm_ = nullptr;
     TTestErrorForm* testErrorForm_ = nullptr;

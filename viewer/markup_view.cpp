@@ -26,10 +26,13 @@ MarkupView::MarkupView(const ViewerSettings& settings, QWidget* parent)
 
 void MarkupView::showMarkup(std::string_view bytes, Encoding encoding,
                             const std::string& pictureFolder) {
+    // The scroll bars are decided afresh with the whole client area. A bar left by the previous
+    // document, or by a viewer whose size is still waiting to be applied (made hidden, not yet
+    // shown), would take the room the new document needs and keep itself up.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FilePictures pictures(pictureFolder);
-    const int width = viewport()->width() > 0 && testAttribute(Qt::WA_WState_Created)
-                          ? viewport()->width()
-                          : contentsRect().width();
+    const int width = viewport()->width();
     QTextDocument* document =
         loadMarkupDocument(bytes, encoding, settings_, pictures, width).release();
     document->setParent(this);
@@ -39,6 +42,8 @@ void MarkupView::showMarkup(std::string_view bytes, Encoding encoding,
     if (previous != nullptr && previous->parent() == this) {
         delete previous.data();
     }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
 }

@@ -38,7 +38,9 @@ void writeFakeTrainer(const QString& folder) {
 QString waitForFile(const QString& path) {
     QFile file(path);
     // A loaded machine (the sanitized run) may take long to start a shell.
-    QTest::qWaitFor([&file] { return file.exists(); }, 60000);
+    if (!QTest::qWaitFor([&file] { return file.exists(); }, 60000)) {
+        return {};
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
