@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   python3 python3-fonttools python3-pil librsvg2-bin
   clang-format clang libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
