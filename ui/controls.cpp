@@ -27,13 +27,20 @@ QColor toColor(engine::Colour colour) {
     return {0, 0, 0};
 }
 
+// A label set to what it shows already is left alone: a screen switch sets dozens of them.
 void LabelControl::setCaption(const engine::Text& caption) {
+    if (caption == caption_) {
+        return;
+    }
     caption_ = caption;
     label_->setText(QString::fromStdString(bank::cp1251::toUtf8(caption)));
     label_->adjustSize();
 }
 
 void LabelControl::setColour(engine::Colour colour) {
+    if (colour == colour_ && label_->testAttribute(Qt::WA_SetPalette)) {
+        return;
+    }
     colour_ = colour;
     QPalette palette = label_->palette();
     palette.setColor(QPalette::WindowText, toColor(colour));
