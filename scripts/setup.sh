@@ -12,6 +12,7 @@ packages=(
   python3 python3-fonttools python3-pil librsvg2-bin
   clang-format clang libclang-rt-14-dev
   dpkg-dev file lintian desktop-file-utils appstream
+  xvfb x11-utils
 )
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
