@@ -66,7 +66,7 @@ contents)
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
   names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-  for dep in libqt6widgets6 libqt6gui6 libqt6core6 libturbojpeg0 libstdc++6 fonts-liberation2; do
+  for dep in libqt6widgets6 libqt6gui6 libqt6core6 libturbojpeg0 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
     grep -qxF "$dep" <<<"$names" || fail "Depends lacks $dep"
   done
   [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is not education"
