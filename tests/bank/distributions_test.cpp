@@ -97,6 +97,26 @@ TEST(CompiledDistributions, TheGivenRowsAreTheContestsOwn) {
     }
 }
 
+// The contest's table of 2000 class 11 has the fewest participants; the modelled ones keep it so.
+TEST(CompiledDistributions, TheYear2000Class11TableIsTheSmallest) {
+    auto participants = [](const bank::Distribution& table) {
+        std::int64_t sum = 0;
+        for (const bank::ScoreCount& p : table.pairs) {
+            sum += p.count;
+        }
+        return sum;
+    };
+    const bank::Distribution* smallest = bank::compiledBank().findDistribution(2000, 11);
+    ASSERT_NE(smallest, nullptr);
+    EXPECT_EQ(participants(*smallest), 3528);
+    for (const bank::Distribution& table : bank::compiledBank().distributions) {
+        if (&table != smallest) {
+            EXPECT_GT(participants(table), participants(*smallest))
+                << table.year << " class " << table.schoolClass;
+        }
+    }
+}
+
 TEST(CompiledDistributions, LoadingATableLeavesNothingOfTheOneBefore) {
     bank::TRezBase rez{};
     bank::FillRezBase2001(bank::compiledBank(), 4, rez);

@@ -52,8 +52,9 @@ KNOWN_RANGES = {
     (2001, 4): [(108, 120, {108: 4, 109: 1, 111: 4, 112: 4, 115: 1, 120: 1})],
 }
 
-# Modelled participants with points, by year (a middle class; others scaled).
-PARTICIPANTS = {2000: 3400, 2001: 24000, 2002: 33000, 2003: 42000, 2004: 52000, 2005: 58000,
+# Modelled participants with points, by year (a middle class; others scaled). For 2000 every
+# modelled class stays above class 11, whose whole table is the contest's and the smallest.
+PARTICIPANTS = {2000: 4300, 2001: 24000, 2002: 33000, 2003: 42000, 2004: 52000, 2005: 58000,
                 2006: 50000}
 
 
