@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev libqt6opengl6-dev qt6-base-dev-tools libgl-dev
+  qt6-base-private-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libturbojpeg0-dev libjpeg62-turbo-dev
   fonts-liberation2 fonts-dejavu-core
