@@ -35,6 +35,7 @@ void LabelControl::setCaption(const engine::Text& caption) {
     caption_ = caption;
     label_->setText(QString::fromStdString(bank::cp1251::toUtf8(caption)));
     label_->adjustSize();
+    label_->textShown();
 }
 
 void LabelControl::setColour(engine::Colour colour) {

@@ -1,9 +1,12 @@
 #include "dialogs.h"
 
 #include "engine/find_control.h"
+#include "ui/accessibility.h"
 #include "ui/pictures.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace ui {
 
@@ -11,11 +14,55 @@ using engine::findControl;
 
 PictureDialog::PictureDialog(const QString& className, QSize size, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), className_(className) {
+    installAccessibility();
     setModal(true);
     setFixedSize(size);
     auto* back = new PictureBox(this);
     back->setGeometry(QRect(QPoint(0, 0), size));
     back->setPicture(windowPicture(className + "/Back", size));
+    focusMark_ = new FocusMark(this);
+    setAccessibleWindow(this, {[this] { return controls(); }, [this] { return message(); }});
+}
+
+QList<QWidget*> PictureDialog::controls() const {
+    QList<QWidget*> list;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<TImgBtn*>(child) != nullptr ||
+            qobject_cast<QAbstractScrollArea*>(child) != nullptr) {
+            list << child;
+        }
+    }
+    return list;
+}
+
+void PictureDialog::setKeys(TImgBtn* enter, TImgBtn* escape) {
+    default_ = enter;
+    escape_ = escape;
+}
+
+bool PictureDialog::focusNextPrevChild(bool next) {
+    return moveKeyboardFocus(this, controls(), next);
+}
+
+void PictureDialog::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    TImgBtn* button = nullptr;
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button = default_;
+        } else if (key == Qt::Key_Escape) {
+            button = escape_;
+        }
+    }
+    // Esc and Enter never reach QDialog: it would reject, or look for a push button.
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event->accept();
+        if (button != nullptr && button->isVisible()) {
+            button->click();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PictureDialog::openModal() {
@@ -86,15 +133,20 @@ void DialogControl::addViewer(std::string_view name, engine::Viewer* viewer) {
     viewers_.emplace(std::string(name), viewer);
 }
 
-TYesNoForm::TYesNoForm(const QString& className, QWidget* owner)
-    : PictureDialog(className, {250, 400}, owner) {
+TYesNoForm::TYesNoForm(const QString& className, const QString& message, QWidget* owner)
+    : PictureDialog(className, {250, 400}, owner), message_(message) {
     YesBtn = addButton("YesBtn", {16, 335, 101, 41});
     NoBtn = addButton("NoBtn", {133, 335, 101, 41});
+    YesBtn->setAccessibleName(QStringLiteral("Да"));
+    NoBtn->setAccessibleName(QStringLiteral("Нет"));
+    setKeys(YesBtn, NoBtn);
 }
 
 TTestErrorForm::TTestErrorForm(QWidget* owner)
     : PictureDialog("TTestErrorForm", {250, 400}, owner) {
     OKBtn = addButton("OKBtn", {44, 335, 165, 41});
+    OKBtn->setAccessibleName(QStringLiteral("OK"));
+    setKeys(OKBtn, OKBtn);
     YearImg = addPicture("YearImg", {66, 32, 116, 50}, false);
     ClassImg = addPicture("ClassImg", {69, 34, 114, 44}, false);
     AnswerImg = addPicture("AnswerImg", {69, 32, 116, 47}, false);
@@ -107,6 +159,16 @@ TTestErrorForm::TTestErrorForm(QWidget* owner)
     // The animation runs from creation on, shown or not.
     connect(&timer_, &QTimer::timeout, this, &TTestErrorForm::TimerTimer);
     timer_.start(75);
+}
+
+QString TTestErrorForm::message() const {
+    if (!YearImg->isHidden()) {
+        return QStringLiteral("Выберите год");
+    }
+    if (!ClassImg->isHidden()) {
+        return QStringLiteral("Выберите класс");
+    }
+    return AnswerImg->isHidden() ? QString() : QStringLiteral("Выберите ответ");
 }
 
 void TTestErrorForm::TimerTimer() {
@@ -125,12 +187,24 @@ void TTestErrorForm::TimerTimer() {
 
 TTimeForm::TTimeForm(QWidget* owner) : PictureDialog("TTimeForm", {250, 400}, owner) {
     RezBtn = addButton("RezBtn", {44, 335, 165, 41});
+    RezBtn->setAccessibleName(QStringLiteral("Результат"));
+    // Результат is the only way out: Esc does nothing.
+    setKeys(RezBtn, nullptr);
     Time = addPicture("Time", {59, 30, 127, 49}, false);
     AllQ = addPicture("AllQ", {32, 36, 184, 46}, false);
 }
 
+QString TTimeForm::message() const {
+    if (!Time->isHidden()) {
+        return QStringLiteral("Время вышло");
+    }
+    return AllQ->isHidden() ? QString() : QStringLiteral("Вы ответили на все вопросы");
+}
+
 THelpForm::THelpForm(QWidget* owner) : PictureDialog("THelpForm", {500, 500}, owner) {
     CloseBtn = addButton("CloseBtn", {442, 13, 45, 45});
+    CloseBtn->setAccessibleName(QStringLiteral("Закрыть правила"));
+    setKeys(CloseBtn, CloseBtn);
     host_ = this;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/controls.h"
 #include "ui/controls.h"
 #include "ui/img_btn.h"
+#include "ui/keyboard_focus.h"
 #include "ui/widgets.h"
 
 #include <QDialog>
@@ -29,9 +30,21 @@ public:
     // handler (the time dialog at 00:00) leaves it on screen, inactive, until that one closes.
     void requestClose();
 
+    // What the dialog says now, as a reader names it.
+    virtual QString message() const = 0;
+    // The buttons Enter and Esc press (none: the key does nothing).
+    TImgBtn* defaultButton() const { return default_; }
+    TImgBtn* escapeButton() const { return escape_; }
+
 protected:
     // Esc and the window system's close do nothing: only the dialog's buttons close it.
     void reject() override {}
+    // Enter and Esc press the dialog's buttons; Tab goes through them in order.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    // Buttons and viewers in reading order, for Tab and for a reader.
+    QList<QWidget*> controls() const;
+    void setKeys(TImgBtn* enter, TImgBtn* escape);
 
     TImgBtn* addButton(const QString& name, QRect geometry);
     PictureBox* addPicture(const QString& name, QRect geometry, bool visible);
@@ -42,6 +55,9 @@ private:
     void finishRequestedClose();
 
     bool closeRequested_ = false;
+    FocusMark* focusMark_;
+    TImgBtn* default_ = nullptr;
+    TImgBtn* escape_ = nullptr;
 };
 
 // The engine's view of a dialog.
@@ -67,9 +83,13 @@ private:
 class TYesNoForm : public PictureDialog {
     Q_OBJECT
 public:
-    TYesNoForm(const QString& className, QWidget* owner);
+    TYesNoForm(const QString& className, const QString& message, QWidget* owner);
+    QString message() const override { return message_; }
     TImgBtn* YesBtn;
     TImgBtn* NoBtn;
+
+private:
+    QString message_;
 };
 
 // A choice is missing: one of three messages over a mascot wagging its finger.
@@ -77,6 +97,7 @@ class TTestErrorForm : public PictureDialog {
     Q_OBJECT
 public:
     explicit TTestErrorForm(QWidget* owner);
+    QString message() const override;
     TImgBtn* OKBtn;
     PictureBox* YearImg;
     PictureBox* ClassImg;
@@ -97,6 +118,7 @@ class TTimeForm : public PictureDialog {
     Q_OBJECT
 public:
     explicit TTimeForm(QWidget* owner);
+    QString message() const override;
     TImgBtn* RezBtn;
     PictureBox* Time;
     PictureBox* AllQ;
@@ -107,6 +129,7 @@ class THelpForm : public PictureDialog {
     Q_OBJECT
 public:
     explicit THelpForm(QWidget* owner);
+    QString message() const override { return QStringLiteral("Правила"); }
     TImgBtn* CloseBtn;
     QWidget* viewerHost() const { return host_; }
 

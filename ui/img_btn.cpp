@@ -1,12 +1,15 @@
 #include "img_btn.h"
 
+#include "ui/keyboard_focus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 TImgBtn::TImgBtn(QWidget* parent) : QWidget(parent), saved_(pos()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     resize(105, 105);
 }
@@ -130,4 +133,17 @@ void TImgBtn::mouseReleaseEvent(QMouseEvent* event) {
         showPicture(picUp_);
     }
     emit mouseUp();
+}
+
+void TImgBtn::click() {
+    emit clicked();
+}
+
+void TImgBtn::keyPressEvent(QKeyEvent* event) {
+    if (ui::isActivationKey(event) && ui::focusMarkShown()) {
+        event->accept();
+        click();
+        return;
+    }
+    event->ignore();
 }

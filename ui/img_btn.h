@@ -6,7 +6,8 @@
 
 // A button that is nothing but one of three pictures: resting (Pic), hover (PicUp) and pressed
 // (PicDown), chosen by where the pointer is and whether the left button is held. No caption, no
-// frame, no keyboard. Owners keep a button lit by making its highlighted picture its resting one.
+// frame. Owners keep a button lit by making its highlighted picture its resting one. Tab reaches
+// it and Space or Enter presses it while it carries the keyboard's focus mark.
 class TImgBtn : public QWidget {
     Q_OBJECT
 
@@ -34,6 +35,11 @@ public:
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
 
+    // Lit: the resting picture is the highlighted one (a chosen year, option or the summary).
+    bool lit() const { return !pic_.isNull() && pic_.cacheKey() == picUp_.cacheKey(); }
+    // The click without the mouse, from a key or an assistive tool.
+    void click();
+
     bool hover() const { return hover_; }
     bool pressed() const { return pressed_; }
 
@@ -54,6 +60,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pointerEntered();

@@ -2,6 +2,7 @@
 
 #include "engine/control_names.h"
 #include "engine/find_control.h"
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/platform.h"
@@ -9,6 +10,8 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMap>
 #include <QScreen>
 
 namespace ui {
@@ -16,6 +19,8 @@ namespace ui {
 using engine::findControl;
 
 namespace {
+
+const QString kLetters = QStringLiteral("АБВГД");
 
 // Pictures that carry a drawing of their own; the holders and the animation frame start empty.
 bool hasOwnPicture(const QString& name) {
@@ -51,11 +56,59 @@ QStringList firstScreenPictures() {
     return names;
 }
 
+// What each picture button shows, as a reader names it.
+QString buttonName(const QString& name) {
+    static const QMap<QString, QString> names = {
+        {"Btn0", "случайно"},
+        {"StartBtn", "Начать тест"},
+        {"InfoBtn", "Информация"},
+        {"ExitBtn", "Выход"},
+        {"MinBtn", "Свернуть окно"},
+        {"HelpBtn", "Правила"},
+        {"CloseBtn", "Закрыть программу"},
+        {"EnterBtn", "Ответить"},
+        {"LaterBtn", "Отложить"},
+        {"EndTestBtn", "Закончить тест"},
+        {"RezBtn", "Результат"},
+        {"TestBtn", "Выбрать тест"},
+    };
+    if (name.startsWith("Btn") && name != "Btn0") {
+        return name.mid(3) + " год";
+    }
+    if (name.startsWith("A") && name.endsWith("Btn")) {
+        return "Выбор ответа " + kLetters.mid(name.mid(1, name.size() - 4).toInt() - 1, 1);
+    }
+    return names.value(name);
+}
+
+// The test screen's keys for the options: А-Д as typed (or as Qt names the keys) and 1-5.
+int optionKey(const QKeyEvent* event) {
+    const QString typed = event->text().toUpper();
+    if (typed.size() == 1 && kLetters.contains(typed)) {
+        return static_cast<int>(kLetters.indexOf(typed)) + 1;
+    }
+    const int key = event->key();
+    if (key >= 0x0410 && key <= 0x0414) {
+        return key - 0x0410 + 1;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_5) {
+        return key - Qt::Key_1 + 1;
+    }
+    return 0;
+}
+
+// "О" (for "Отложить") or 0 postpones.
+bool isPostponeKey(const QKeyEvent* event) {
+    const QString typed = event->text().toUpper();
+    return typed == QStringLiteral("О") || event->key() == 0x041E || event->key() == Qt::Key_0;
+}
+
 } // namespace
 
 TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), platform_(platform),
       pictures_(firstScreenPictures()), engine_(*this, bank) {
+    installAccessibility(); // before any control exists: Qt keeps the first interface it makes
     setWindowTitle(QString::fromUtf8("Тест"));
     setFixedSize(kWindowWidth, kWindowHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,6 +117,7 @@ TTestForm::TTestForm(Platform& platform, const bank::Bank& bank)
     }
     createControls();
     wireHandlers();
+    describeControls();
 
     // The form's creation handler: the font, the rules page, nothing chosen.
     platform_.addFont();
@@ -197,9 +251,9 @@ void TTestForm::createDialogs() {
     if (testCloseForm_ != nullptr) {
         return;
     }
-    testCloseForm_ = new TYesNoForm("TTestCloseForm", this);
+    testCloseForm_ = new TYesNoForm("TTestCloseForm", "Точно хотите выйти?", this);
     testErrorForm_ = new TTestErrorForm(this);
-    endTestForm_ = new TYesNoForm("TEndTestForm", this);
+    endTestForm_ = new TYesNoForm("TEndTestForm", "Точно хочешь закончить раньше времени?", this);
     timeForm_ = new TTimeForm(this);
     helpForm_ = new THelpForm(this);
 
@@ -281,6 +335,142 @@ void TTestForm::wireHandlers() {
     }
 
     connect(&timer_, &QTimer::timeout, this, [e] { e->TimerTimer(); });
+}
+
+void TTestForm::describeControls() {
+    focusMark_ = new FocusMark(this);
+    for (auto& [name, control] : buttons_) {
+        const QString qname = QString::fromStdString(name);
+        TImgBtn* button = control.widget();
+        button->setAccessibleName(buttonName(qname));
+        const bool chosenByLight = qname.startsWith("Btn") || qname == "RezBtn" ||
+                                   (qname.startsWith("A") && qname.endsWith("Btn"));
+        button->setProperty("checkable", chosenByLight);
+    }
+    for (int n = 1; n <= 10; ++n) {
+        LabelControl* control = &labels_.at(engine::classLabelName(n));
+        TextLabel* label = control->widget();
+        label->role = QAccessible::Button;
+        label->setFocusPolicy(Qt::TabFocus);
+        label->chosen = [control] { return control->colour() == engine::Colour::Red; };
+    }
+    for (int n = 1; n <= 30; ++n) {
+        LabelControl* number = &labels_.at(engine::numberLabelName(n));
+        LabelControl* letter = &labels_.at(engine::letterLabelName(n));
+        TextLabel* label = number->widget();
+        label->role = QAccessible::Button;
+        label->setFocusPolicy(Qt::TabFocus);
+        label->spokenName = [n, number, letter] {
+            QString name = QString("Вопрос %1").arg(n);
+            if (number->colour() == engine::Colour::Red) {
+                name += ", текущий";
+            }
+            const QString answer = letter->widget()->text();
+            if (!answer.isEmpty()) {
+                name += ", ответ " + answer;
+            }
+            if (letter->colour() == engine::Colour::Green) {
+                name += ", верно";
+            } else if (letter->colour() == engine::Colour::Red) {
+                name += ", неверно";
+            }
+            return name;
+        };
+    }
+    TextLabel* clock = labels_.at("TimeLab").widget();
+    clock->role = QAccessible::Clock;
+    clock->spokenName = [clock] { return "Осталось времени " + clock->text(); };
+    clock->announcedTexts = {"10:00", "05:00", "01:00", "00:00"};
+    setAccessibleWindow(this,
+                        {[this] { return readingOrder(); }, [this] { return windowTitle(); }});
+}
+
+QList<QWidget*> TTestForm::readingOrder() {
+    static const QStringList order = [] {
+        QStringList names{"Btn0"};
+        for (int year = 2000; year <= 2006; ++year) {
+            names << QString("Btn%1").arg(year);
+        }
+        for (int n = 1; n <= 10; ++n) {
+            names << QString("ClassLab%1").arg(n);
+        }
+        names << "RezBtn"
+              << "TimeLab";
+        for (int n = 1; n <= 30; ++n) {
+            names << QString("Q%1Lab").arg(n);
+        }
+        names << "RulesViewer"
+              << "QViewer";
+        for (int k = 1; k <= 5; ++k) {
+            names << QString("A%1Btn").arg(k) << QString("A%1Viewer").arg(k);
+        }
+        names << "RezViewer"
+              << "StartBtn"
+              << "EnterBtn"
+              << "TestBtn"
+              << "InfoBtn"
+              << "LaterBtn"
+              << "ExitBtn"
+              << "EndTestBtn"
+              << "MinBtn"
+              << "HelpBtn"
+              << "CloseBtn";
+        return names;
+    }();
+    QList<QWidget*> shownNow;
+    for (const QString& name : order) {
+        const std::string key = name.toStdString();
+        if (const auto viewer = viewers_.find(key); viewer != viewers_.end()) {
+            // A viewer not made yet is hidden; asking for its widget would make it.
+            if (viewer->second->visible()) {
+                shownNow << viewer->second->widget();
+            }
+        } else if (QWidget* w = widgets_.at(name); !w->isHidden()) {
+            shownNow << w;
+        }
+    }
+    return shownNow;
+}
+
+bool TTestForm::focusNextPrevChild(bool next) {
+    return moveKeyboardFocus(this, readingOrder(), next);
+}
+
+bool TTestForm::press(const char* name) {
+    TImgBtn* button = buttons_.at(name).widget();
+    if (button->isHidden()) {
+        return false;
+    }
+    button->click();
+    return true;
+}
+
+void TTestForm::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Keys no focused control took. On the test screen: the options, answering, postponing.
+    const bool testScreen = !buttons_.at("EnterBtn").widget()->isHidden();
+    const int option = testScreen ? optionKey(event) : 0;
+    const int key = event->key();
+    bool done = false;
+    if (option > 0) {
+        // Choosing an option leaves the focused control: Enter answers next.
+        done = press(engine::optionButtonName(option).c_str());
+        hideFocusMark();
+    } else if (testScreen && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        done = press("EnterBtn");
+    } else if (testScreen && isPostponeKey(event)) {
+        done = press("LaterBtn");
+    } else if (key == Qt::Key_F1) {
+        done = press("HelpBtn");
+    }
+    if (done) {
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 QWidget* TTestForm::widget(const QString& name) {

@@ -5,6 +5,7 @@
 #include "engine/test_engine.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/keyboard_focus.h"
 #include "ui/viewer_control.h"
 #include "ui/window_pictures.h"
 
@@ -51,6 +52,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // engine::Window
@@ -74,6 +77,11 @@ private:
     void makeViewer(const engine::ControlInfo& info, QRect geometry);
     void createDialogs();
     void wireHandlers();
+    void describeControls();
+    // The controls shown now that Tab reaches and a reader lists, in reading order.
+    QList<QWidget*> readingOrder();
+    // Clicks a picture button through its own click signal, if it is shown.
+    bool press(const char* name);
 
     Platform& platform_;
     QTimer timer_;
@@ -93,6 +101,7 @@ private:
     TTimeForm* timeForm_ = nullptr;
     THelpForm* helpForm_ = nullptr;
     std::unique_ptr<ViewerControl> helpViewer_;
+    FocusMark* focusMark_ = nullptr;
     engine::TestEngine engine_;
     bool closed_ = false;
 };

@@ -19,11 +19,20 @@ viewer::ViewerSettings settings(int points, QColor colour, int marginWidth, bool
     return s;
 }
 
+// The name a reader gives the viewer: fixed, or a prefix followed by the text it shows.
 class StringViewerControl : public ViewerControl {
 public:
-    StringViewerControl(const viewer::ViewerSettings& s, QWidget* parent)
-        : viewer_(new viewer::THTMLViewer(s, parent)) {}
-    void loadFromString(const engine::Text& markup) override { viewer_->LoadFromString(markup); }
+    StringViewerControl(const viewer::ViewerSettings& s, QWidget* parent, const QString& name,
+                        bool nameWithText = false)
+        : viewer_(new viewer::THTMLViewer(s, parent)), name_(name), nameWithText_(nameWithText) {
+        viewer_->setAccessibleName(name);
+    }
+    void loadFromString(const engine::Text& markup) override {
+        viewer_->LoadFromString(markup);
+        if (nameWithText_) {
+            viewer_->setAccessibleName(name_ + viewer_->toPlainText().simplified());
+        }
+    }
     bool loadFromFile(const std::string&) override { return false; }
     bool visible() const override { return !viewer_->isHidden(); }
     void setVisible(bool visible) override { viewer_->setVisible(visible); }
@@ -31,12 +40,16 @@ public:
 
 private:
     viewer::THTMLViewer* viewer_;
+    QString name_;
+    bool nameWithText_;
 };
 
 class FileViewerControl : public ViewerControl {
 public:
-    FileViewerControl(const viewer::ViewerSettings& s, QWidget* parent)
-        : viewer_(new viewer::TFrameViewer(s, parent)) {}
+    FileViewerControl(const viewer::ViewerSettings& s, QWidget* parent, const QString& name)
+        : viewer_(new viewer::TFrameViewer(s, parent)) {
+        viewer_->setAccessibleName(name);
+    }
     void loadFromString(const engine::Text&) override {}
     bool loadFromFile(const std::string& fileName) override {
         try {
@@ -91,20 +104,27 @@ makeLazyViewer(std::function<std::unique_ptr<ViewerControl>()> make) {
 
 std::unique_ptr<ViewerControl> makeMainViewer(const QString& name, QWidget* parent) {
     if (name == "RulesViewer") {
-        return std::make_unique<FileViewerControl>(settings(11, kNavy, 10, true), parent);
+        return std::make_unique<FileViewerControl>(settings(11, kNavy, 10, true), parent,
+                                                   QStringLiteral("Правила"));
     }
     if (name == "RezViewer") {
-        return std::make_unique<StringViewerControl>(settings(11, kNavy, 10, true), parent);
+        return std::make_unique<StringViewerControl>(settings(11, kNavy, 10, true), parent,
+                                                     QStringLiteral("Результат"));
     }
     if (name == "QViewer") {
-        return std::make_unique<StringViewerControl>(settings(10, kButtonText, 5, true), parent);
+        return std::make_unique<StringViewerControl>(settings(10, kButtonText, 5, true), parent,
+                                                     QStringLiteral("Вопрос"));
     }
     // The option viewers show their text but take no input: options are chosen by letter.
-    return std::make_unique<StringViewerControl>(settings(10, kButtonText, 0, false), parent);
+    const int k = name.mid(1, 1).toInt();
+    const QString letter = QStringLiteral("АБВГД").mid(k - 1, 1);
+    return std::make_unique<StringViewerControl>(settings(10, kButtonText, 0, false), parent,
+                                                 "Ответ " + letter + ": ", true);
 }
 
 std::unique_ptr<ViewerControl> makeHelpViewer(QWidget* parent) {
-    return std::make_unique<FileViewerControl>(settings(10, kButtonText, 5, true), parent);
+    return std::make_unique<FileViewerControl>(settings(10, kButtonText, 5, true), parent,
+                                               QStringLiteral("Правила"));
 }
 
 } // namespace ui

@@ -1,5 +1,8 @@
 #include "widgets.h"
 
+#include "ui/keyboard_focus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +14,26 @@ TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setMargin(0);
     setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+    // A name of its own keeps QLabel from announcing every new text; the interface of
+    // accessibility.cpp gives the real one.
+    setAccessibleName(QStringLiteral("label"));
+}
+
+void TextLabel::textShown() {
+    if (announcedTexts.contains(text())) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void TextLabel::keyPressEvent(QKeyEvent* event) {
+    if (isActivationKey(event) && focusMarkShown()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    event->ignore();
 }
 
 void TextLabel::enterEvent(QEnterEvent*) {

@@ -188,12 +188,24 @@ private:
             QTest::mouseMove(handle, to);
             QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
         } else if (kind < 88) {
-            static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter,
-                                           Qt::Key_Tab,    Qt::Key_Space,  Qt::Key_A,
-                                           Qt::Key_1,      Qt::Key_Backtab};
-            const Qt::Key key = keys[pick(8)];
-            log("key " + std::to_string(key) + " to " + window->metaObject()->className());
-            QTest::keyClick(handle, key);
+            // The keys of the window, as typed on a Russian layout, and a few that mean nothing.
+            struct Key {
+                int code;
+                const char* text;
+            };
+            static const Key keys[] = {
+                {Qt::Key_Escape, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"},
+                {Qt::Key_Tab, "\t"},  {Qt::Key_Backtab, ""},  {Qt::Key_Space, " "},
+                {Qt::Key_A, "a"},     {Qt::Key_F1, ""},       {Qt::Key_0, "0"},
+                {Qt::Key_1, "1"},     {Qt::Key_3, "3"},       {Qt::Key_5, "5"},
+                {0x0410, "а"},        {0x0411, "б"},          {0x0412, "в"},
+                {0x0413, "г"},        {0x0414, "д"},          {0x041E, "о"},
+            };
+            const Key& key = keys[pick(static_cast<int>(std::size(keys)))];
+            log("key " + std::to_string(key.code) + " to " + window->metaObject()->className());
+            const QString text = QString::fromUtf8(key.text);
+            QTest::sendKeyEvent(QTest::Press, handle, Qt::Key(key.code), text, {});
+            QTest::sendKeyEvent(QTest::Release, handle, Qt::Key(key.code), text, {});
         } else {
             // The countdown, faster than life: a few seconds, a few minutes or to the end.
             engine::TestEngine& engine = form_->engine();
