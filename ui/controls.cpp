@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "bank/cp1251.h"
+#include "engine/scoring.h"
 
 namespace ui {
 
@@ -11,6 +12,10 @@ engine::Picture toPicture(const QPixmap& pixmap) {
 QPixmap toPixmap(const engine::Picture& picture) {
     const QPixmap* pixmap = picture.as<QPixmap>();
     return pixmap != nullptr ? *pixmap : QPixmap();
+}
+
+QString optionLetterText(int k) {
+    return QString::fromStdString(bank::cp1251::toUtf8(engine::optionLetter(k)));
 }
 
 QColor toColor(engine::Colour colour) {

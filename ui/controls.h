@@ -13,6 +13,8 @@ namespace ui {
 engine::Picture toPicture(const QPixmap& pixmap);
 QPixmap toPixmap(const engine::Picture& picture);
 QColor toColor(engine::Colour colour);
+// The letter of option k, 1 to 5 ("А" ... "Д"), as the engine names it.
+QString optionLetterText(int k);
 
 class LabelControl : public engine::Label {
 public:

@@ -20,8 +20,6 @@ using engine::findControl;
 
 namespace {
 
-const QString kLetters = QStringLiteral("АБВГД");
-
 // Pictures that carry a drawing of their own; the holders and the animation frame start empty.
 bool hasOwnPicture(const QString& name) {
     return name != "BtnBuf" && name != "ABtnBuf" && name != "PimImg";
@@ -76,7 +74,7 @@ QString buttonName(const QString& name) {
         return name.mid(3) + " год";
     }
     if (name.startsWith("A") && name.endsWith("Btn")) {
-        return "Выбор ответа " + kLetters.mid(name.mid(1, name.size() - 4).toInt() - 1, 1);
+        return "Выбор ответа " + optionLetterText(name.mid(1, name.size() - 4).toInt());
     }
     return names.value(name);
 }
@@ -84,8 +82,10 @@ QString buttonName(const QString& name) {
 // The test screen's keys for the options: А-Д as typed (or as Qt names the keys) and 1-5.
 int optionKey(const QKeyEvent* event) {
     const QString typed = event->text().toUpper();
-    if (typed.size() == 1 && kLetters.contains(typed)) {
-        return static_cast<int>(kLetters.indexOf(typed)) + 1;
+    for (int k = 1; k <= 5; ++k) {
+        if (typed == optionLetterText(k)) {
+            return k;
+        }
     }
     const int key = event->key();
     if (key >= 0x0410 && key <= 0x0414) {

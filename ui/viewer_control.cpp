@@ -1,5 +1,6 @@
 #include "viewer_control.h"
 
+#include "ui/controls.h"
 #include "viewer/frame_viewer.h"
 #include "viewer/html_viewer.h"
 
@@ -116,10 +117,9 @@ std::unique_ptr<ViewerControl> makeMainViewer(const QString& name, QWidget* pare
                                                      QStringLiteral("Вопрос"));
     }
     // The option viewers show their text but take no input: options are chosen by letter.
-    const int k = name.mid(1, 1).toInt();
-    const QString letter = QStringLiteral("АБВГД").mid(k - 1, 1);
-    return std::make_unique<StringViewerControl>(settings(10, kButtonText, 0, false), parent,
-                                                 "Ответ " + letter + ": ", true);
+    return std::make_unique<StringViewerControl>(
+        settings(10, kButtonText, 0, false), parent,
+        "Ответ " + optionLetterText(name.mid(1, 1).toInt()) + ": ", true);
 }
 
 std::unique_ptr<ViewerControl> makeHelpViewer(QWidget* parent) {
