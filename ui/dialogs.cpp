@@ -46,23 +46,18 @@ bool PictureDialog::focusNextPrevChild(bool next) {
 
 void PictureDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    TImgBtn* button = nullptr;
-    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            button = default_;
-        } else if (key == Qt::Key_Escape) {
-            button = escape_;
-        }
-    }
-    // Esc and Enter never reach QDialog: it would reject, or look for a push button.
-    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        if (button != nullptr && button->isVisible()) {
-            button->click();
-        }
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!enter && key != Qt::Key_Escape) {
+        QDialog::keyPressEvent(event);
         return;
     }
-    QDialog::keyPressEvent(event);
+    // Esc and Enter never reach QDialog: it would reject, or look for a push button.
+    event->accept();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    TImgBtn* button = !plain ? nullptr : enter ? default_ : escape_;
+    if (button != nullptr && button->isVisible()) {
+        button->click();
+    }
 }
 
 void PictureDialog::openModal() {
