@@ -4,6 +4,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -74,6 +75,76 @@ TEST(CompiledBank, HoldsEveryPaperWithItsPicturesTranscriptionsAndRemarks) {
     EXPECT_EQ(withPictures, 34);
     EXPECT_EQ(withPhoneticFont, 57);
     EXPECT_EQ(withRemarkList, 305);
+}
+
+// The picture names an img tag of this text refers to ("Images\\NAME.jpg" gives NAME).
+std::vector<std::string> pictureNames(std::string_view text) {
+    std::vector<std::string> names;
+    const std::string_view open = "<img src=\"Images\\";
+    for (size_t at = text.find(open); at != std::string_view::npos; at = text.find(open, at)) {
+        at += open.size();
+        const size_t end = text.find(".jpg\"", at);
+        names.emplace_back(text.substr(at, end == std::string_view::npos ? 0 : end - at));
+    }
+    return names;
+}
+
+// Where the pictures stand: only in the five options, only in the question, or in the question,
+// the options and the explanation; each named after its own set, question and place.
+TEST(CompiledBank, PicturesStandInTheOptionsTheQuestionOrAllThree) {
+    int optionsOnly = 0;
+    int questionOnly = 0;
+    int everywhere = 0;
+    std::set<std::string> files;
+    for (const bank::QuestionSet& set : compiled().sets) {
+        int position = 0;
+        for (const bank::BankRecord& rec : set.records) {
+            ++position;
+            const std::string record = std::to_string(set.year) + "_" + std::string(set.group) +
+                                       "_q" + std::to_string(position);
+            SCOPED_TRACE(record);
+            const std::string stem = std::to_string(set.year) + "_" + std::string(set.group) + "_";
+            const std::string question = "q" + std::to_string(position);
+            const std::string comment = "com" + std::to_string(position) + "_";
+            const auto inQuestion = pictureNames(rec.Q);
+            const auto inComment = pictureNames(rec.Com);
+            int optionPictures = 0;
+            for (int k = 1; k <= 5; ++k) {
+                const auto names = pictureNames(rec.A[k - 1]);
+                optionPictures += names.empty() ? 0 : 1;
+                for (const std::string& name : names) {
+                    EXPECT_EQ(name, stem + question + "_a" + std::to_string(k)) << "option " << k;
+                    files.insert(name);
+                }
+            }
+            EXPECT_TRUE(optionPictures == 0 || optionPictures == 5)
+                << optionPictures << " of the five options are pictures";
+            for (const std::string& name : inQuestion) {
+                const std::string own = stem + question;
+                EXPECT_TRUE(name == own || name.rfind(own + "_", 0) == 0) << name;
+                EXPECT_EQ(name.find("_a", own.size()), std::string::npos) << name;
+                files.insert(name);
+            }
+            for (const std::string& name : inComment) {
+                EXPECT_EQ(name.rfind(stem + comment, 0), 0u) << name;
+                files.insert(name);
+            }
+            const bool q = !inQuestion.empty();
+            const bool a = optionPictures > 0;
+            const bool c = !inComment.empty();
+            optionsOnly += !q && a && !c ? 1 : 0;
+            questionOnly += q && !a && !c ? 1 : 0;
+            everywhere += q && a && c ? 1 : 0;
+            EXPECT_TRUE((!q && !a && !c) || (!q && a && !c) || (q && !a && !c) || (q && a && c))
+                << "pictures in question " << q << ", options " << a << ", explanation " << c;
+        }
+    }
+    EXPECT_EQ(optionsOnly, 19);
+    EXPECT_EQ(questionOnly, 12);
+    EXPECT_EQ(everywhere, 3);
+    // Five pictures for each record with option pictures, at least one more for each question
+    // and explanation that holds pictures.
+    EXPECT_GE(static_cast<int>(files.size()), (19 + 3) * 5 + 12 + 3 * 2);
 }
 
 // What the random test draws from: for each class, the filled records of the seven years'

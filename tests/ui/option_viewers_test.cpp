@@ -1,30 +1,39 @@
 #include "engine/control_names.h"
 #include "form_harness.h"
 
-#include <QAbstractScrollArea>
 #include <QDir>
 #include <QScrollBar>
+#include <QTextEdit>
 
 #ifdef TRAINER_STAGE_DIR
 
 namespace ui_testing {
 namespace {
 
-// Which scroll bars an option viewer shows now, as "" or "horizontal", "vertical", "both".
+// Which scroll bars a viewer shows now ("", "horizontal", "vertical" or "both") and the size of
+// the document it lays out, as "horizontal at 500 x 265".
 std::string scrollBarsShown(QWidget* widget) {
-    auto* view = qobject_cast<QAbstractScrollArea*>(widget);
+    auto* view = qobject_cast<QTextEdit*>(widget);
     if (view == nullptr) {
         return "not a viewer";
     }
     const bool h = view->horizontalScrollBar()->isVisibleTo(view);
     const bool v = view->verticalScrollBar()->isVisibleTo(view);
-    return h && v ? "both" : h ? "horizontal" : v ? "vertical" : "";
+    if (!h && !v) {
+        return "";
+    }
+    const QSizeF size = view->document()->size();
+    return std::string(h && v ? "both"
+                       : h    ? "horizontal"
+                              : "vertical") +
+           " at " + std::to_string(qCeil(size.width())) + " x " +
+           std::to_string(qCeil(size.height()));
 }
 
-// Every option of the bank fits its 225 x 64 box, so no option viewer may show a scroll bar:
-// not on a test's first question, loaded while the viewers are still hidden, and not on any
-// question after it.
-TEST(OptionViewers, NoOptionOfTheBankShowsAScrollBar) {
+// Every question of the bank, pictures included, shows whole in the 497 x 169 question viewer,
+// and every option in its 225 x 64 box: no viewer may show a scroll bar, not on a test's first
+// question, loaded while the viewers are still hidden, and not on any question after it.
+TEST(BankViewers, NoQuestionOrOptionOfTheBankNeedsAScrollBar) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(TRAINER_STAGE_DIR);
     {
@@ -35,6 +44,7 @@ TEST(OptionViewers, NoOptionOfTheBankShowsAScrollBar) {
         QCoreApplication::processEvents(); // the first paint: the rest of the window is made
         engine::TestEngine& engine = form.engine();
         auto& state = engine.state();
+        int questions = 0;
         int options = 0;
         for (const bank::QuestionSet& set : bank::compiledBank().sets) {
             const std::string name = std::to_string(set.year) + " " + std::string(set.group);
@@ -47,6 +57,10 @@ TEST(OptionViewers, NoOptionOfTheBankShowsAScrollBar) {
                     state.CurrentPos = pos;
                     engine.FillTest();
                 }
+                QWidget* question = form.widget("QViewer");
+                ASSERT_TRUE(question->isVisible());
+                EXPECT_EQ(scrollBarsShown(question), "") << name << ", question " << pos;
+                ++questions;
                 for (int k = 1; k <= 5; ++k) {
                     QWidget* viewer =
                         form.widget(QString::fromStdString(engine::optionViewerName(k)));
@@ -59,6 +73,7 @@ TEST(OptionViewers, NoOptionOfTheBankShowsAScrollBar) {
             engine.ShowRez();
             engine.TestBtnClick();
         }
+        EXPECT_EQ(questions, 888);
         EXPECT_EQ(options, 888 * 5);
         static_cast<QWidget&>(form).close();
     }

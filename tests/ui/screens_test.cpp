@@ -267,6 +267,32 @@ TEST_F(Screens, TheTimeDialogsAndTheRandomTest) {
     expectScreen("results-random-test", window());
 }
 
+// The first record with pictures in its question, its options and its explanation: the test
+// screen with it, then its review after a wrong answer.
+TEST_F(Screens, ARecordWithPicturesInQuestionOptionsAndExplanation) {
+    for (const bank::QuestionSet& set : bank::compiledBank().sets) {
+        for (std::size_t i = 0; i < set.records.size(); ++i) {
+            const bank::BankRecord& rec = set.records[i];
+            auto holds = [](std::string_view text) {
+                return text.find("<img") != std::string_view::npos;
+            };
+            if (!holds(rec.Q) || !holds(rec.A[0]) || !holds(rec.Com)) {
+                continue;
+            }
+            const int pos = static_cast<int>(i) + 1;
+            start(set.year, std::stoi(std::string(set.group)));
+            engine().QLabClick(form->controls().label(engine::numberLabelName(pos)));
+            expectScreen("test-pictures-everywhere", window());
+            answer(rightOption(pos) % 5 + 1);
+            showResults();
+            engine().QLabClick(form->controls().label(engine::numberLabelName(pos)));
+            expectScreen("review-pictures-everywhere", window());
+            return;
+        }
+    }
+    FAIL() << "no record with pictures in its question, options and explanation";
+}
+
 } // namespace
 } // namespace ui_testing
 
