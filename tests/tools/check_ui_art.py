@@ -5,7 +5,8 @@ Usage: check_ui_art.py UI_DIR
 
 1. Every manifest line names a file that exists, decodes completely as JPEG and has the size
    the line gives; every JPEG under UI_DIR is in the manifest.
-2. Every picture the windows need is there, at the size of its control.
+2. Every picture the windows need is there, at the size of its control, and every picture has
+   its rendering for high-density screens, NAME@2x.jpg, at exactly twice its size.
 3. A picture drawn inside another (a button drawn in the background, a message picture, the
    first mascot frame) matches the region of the other it lies over, so hiding or showing the
    control changes nothing; pictures laid over a background blend into it at their edges."""
@@ -134,6 +135,18 @@ def check_manifest(ui_dir, manifest, errors):
     return readable
 
 
+def check_twice_size(manifest, errors):
+    for path, (w, h) in manifest.items():
+        if "@2x" in path:
+            continue
+        twice = path[:-len(".jpg")] + "@2x.jpg"
+        if twice not in manifest:
+            errors.append(f"{path}: no {twice}")
+        elif manifest[twice] != (2 * w, 2 * h):
+            errors.append(f"{twice}: {manifest[twice][0]}x{manifest[twice][1]}, twice {path} "
+                          f"is {2 * w}x{2 * h}")
+
+
 def check_required(manifest, errors):
     for path, size in required_pictures().items():
         if path not in manifest:
@@ -169,20 +182,29 @@ def _edge(image):
     return ring
 
 
+def _at_scale(path, at, scale):
+    if scale == 1:
+        return path, at
+    return path[:-len(".jpg")] + f"@{scale}x.jpg", (at[0] * scale, at[1] * scale)
+
+
 def check_placement(ui_dir, readable, errors):
     for cases, limit, compare in ((DRAWN_IN_BACKGROUND, MATCH_LIMIT, lambda a, b: (a, b)),
                                   (LAID_OVER_BACKGROUND, EDGE_LIMIT,
                                    lambda a, b: (_edge(a), _edge(b)))):
-        for background_path, background_at, path, at in cases:
-            if background_path not in readable or path not in readable:
-                continue  # reported already
-            background = _load(ui_dir, background_path)
-            picture = _load(ui_dir, path)
-            region = _region(background, background_at, picture, at)
-            difference = _mean_difference(*compare(region, picture))
-            if difference > limit:
-                errors.append(f"{path}: differs from {background_path} where it lies "
-                              f"(mean difference {difference:.1f}, limit {limit})")
+        for case in cases:
+            for scale in (1, 2):
+                background_path, background_at = _at_scale(case[0], case[1], scale)
+                path, at = _at_scale(case[2], case[3], scale)
+                if background_path not in readable or path not in readable:
+                    continue  # reported already
+                background = _load(ui_dir, background_path)
+                picture = _load(ui_dir, path)
+                region = _region(background, background_at, picture, at)
+                difference = _mean_difference(*compare(region, picture))
+                if difference > limit:
+                    errors.append(f"{path}: differs from {background_path} where it lies "
+                                  f"(mean difference {difference:.1f}, limit {limit})")
 
 
 def main(argv):
@@ -194,6 +216,7 @@ def main(argv):
     manifest = read_manifest(ui_dir)
     readable = check_manifest(ui_dir, manifest, errors)
     check_required(manifest, errors)
+    check_twice_size(manifest, errors)
     check_placement(ui_dir, readable, errors)
     for error in errors:
         print(error)

@@ -5,7 +5,8 @@ Usage: make_ui_art.py [--out DIR] [--keep-svg DIR]
 
 Each picture is an SVG composed from the shared drawing functions and rendered to JPEG by
 svg_to_jpeg.py; the output depends only on this source, so a rebuild gives the same files.
-The manifest has one line per picture: its path under DIR, its width and its height."""
+Each picture is also rendered at twice its size as NAME@2x.jpg, for high-density screens.
+The manifest has one line per rendering: its path under DIR, its width and its height."""
 import argparse
 import os
 import sys
@@ -18,7 +19,7 @@ import art_companion  # noqa: E402
 import art_dialogs  # noqa: E402
 import art_main_window  # noqa: E402
 from art_shapes import document  # noqa: E402
-from svg_to_jpeg import render  # noqa: E402
+from svg_to_jpeg import SCALES, render, scaled_name  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -44,12 +45,15 @@ def build(out_dir, svg_dir):
             f.write(document(x, y, w, h, layers))
         target = os.path.join(out_dir, os.path.dirname(path))
         os.makedirs(target, exist_ok=True)
-        render(svg_path, target)
-        return f"{path} {w} {h}"
+        stem = os.path.splitext(path)[0]
+        for scale in SCALES:
+            render(svg_path, target, scale)
+        return [f"{scaled_name(stem, s)} {w * s} {h * s}" for s in SCALES]
 
     with ThreadPoolExecutor(max_workers=2) as pool:
-        lines = sorted(pool.map(one, pictures))
-    wanted = {os.path.normpath(os.path.join(out_dir, p)) for p, _, _ in pictures}
+        lines = sorted(line for made in pool.map(one, pictures) for line in made)
+    wanted = {os.path.normpath(os.path.join(out_dir, scaled_name(os.path.splitext(p)[0], s)))
+              for p, _, _ in pictures for s in SCALES}
     for root, _, files in os.walk(out_dir):
         for name in files:
             full = os.path.normpath(os.path.join(root, name))
@@ -71,7 +75,7 @@ def main():
     else:
         with tempfile.TemporaryDirectory() as svg_dir:
             count = build(args.out, svg_dir)
-    print(f"{count} pictures in {args.out}")
+    print(f"{count} renderings in {args.out}")
     return 0
 
 
