@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target screen_tests
-SCREENS_UPDATE=1 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$PWD/tests/ui/screens/fonts.conf" \
-    "$build_dir/tests/ui/screen_tests"
+# At a scale of 1, then at 2 (a high-density screen) into tests/ui/screens/2x.
+for scale in 1 2; do
+    SCREENS_UPDATE=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
+        FONTCONFIG_FILE="$PWD/tests/ui/screens/fonts.conf" "$build_dir/tests/ui/screen_tests"
+done
 git status --short tests/ui/screens

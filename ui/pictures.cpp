@@ -1,8 +1,10 @@
 #include "pictures.h"
 
 #include "viewer/picture_loader.h"
+#include "viewer/picture_ratio.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 namespace ui {
 
@@ -10,9 +12,11 @@ namespace {
 
 // Decoded straight into the screen's pixel format; Qt's own reader would decode to RGB and
 // convert every pixel afterwards.
-QImage decodeWindowPicture(const QString& name) {
-    QFile file(":/ui/" + name + ".jpg");
-    return file.open(QIODevice::ReadOnly) ? viewer::decodePicture(file.readAll()) : QImage();
+QImage decodeWindowPicture(const QString& name, qreal ratio) {
+    return viewer::readForRatio(":/ui/" + name + ".jpg", ratio, [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? viewer::decodePicture(file.readAll()) : QImage();
+    });
 }
 
 QPixmap toPixmap(QImage image, QSize size) {
@@ -26,18 +30,22 @@ QPixmap toPixmap(QImage image, QSize size) {
 
 } // namespace
 
-QPixmap windowPicture(const QString& name, QSize size) {
-    return toPixmap(decodeWindowPicture(name), size);
+qreal screenRatio() {
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
-PicturePrefetch::PicturePrefetch(QStringList names) {
+QPixmap windowPicture(const QString& name, QSize size, qreal ratio) {
+    return toPixmap(decodeWindowPicture(name, ratio), size);
+}
+
+PicturePrefetch::PicturePrefetch(QStringList names, qreal ratio) : ratio_(ratio) {
     if (names.isEmpty()) {
         return;
     }
-    decoding_ = std::async(std::launch::async, [names = std::move(names)] {
+    decoding_ = std::async(std::launch::async, [names = std::move(names), ratio] {
         std::map<QString, QImage> images;
         for (const QString& name : names) {
-            images[name] = decodeWindowPicture(name);
+            images[name] = decodeWindowPicture(name, ratio);
         }
         return images;
     });
@@ -49,7 +57,7 @@ QPixmap PicturePrefetch::picture(const QString& name, QSize size) {
     }
     const auto it = decoded_.find(name);
     if (it == decoded_.end()) {
-        return windowPicture(name, size);
+        return windowPicture(name, size, ratio_);
     }
     QImage image = std::move(it->second);
     decoded_.erase(it);

@@ -3,6 +3,7 @@
 #include "viewer/document_style.h"
 #include "viewer/element_formats.h"
 #include "viewer/markup_attributes.h"
+#include "viewer/picture_ratio.h"
 #include "viewer/table_grid.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -237,7 +238,7 @@ private:
             const QImage image = pictures_.picture(key);
             const QString name = QStringLiteral("viewer-picture:%1").arg(pictureNames_.size());
             document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
-            found = pictureNames_.emplace(key, std::make_pair(name, image.size())).first;
+            found = pictureNames_.emplace(key, std::make_pair(name, logicalSize(image))).first;
         }
         const auto& [name, size] = found->second;
         QTextImageFormat image;

@@ -31,7 +31,7 @@ void MarkupView::showMarkup(std::string_view bytes, Encoding encoding,
     // shown), would take the room the new document needs and keep itself up.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FilePictures pictures(pictureFolder);
+    FilePictures pictures(pictureFolder, devicePixelRatioF());
     const int width = viewport()->width();
     QTextDocument* document =
         loadMarkupDocument(bytes, encoding, settings_, pictures, width).release();

@@ -1,6 +1,7 @@
 #include "viewer/picture_loader.h"
 
 #include "viewer/picture_name.h"
+#include "viewer/picture_ratio.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -83,15 +84,17 @@ QImage FilePictures::picture(std::string_view src) {
         return errorMarker();
     }
     const QString path = QString::fromStdString(toLocalPath(*name));
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || info.size() > kMaxFileBytes) {
+    if (path.isEmpty()) {
         return errorMarker();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return errorMarker();
-    }
-    const QImage image = decodePicture(file.readAll());
+    const QImage image = readForRatio(path, ratio_, [](const QString& file) {
+        const QFileInfo info(file);
+        QFile reader(file);
+        if (!info.isFile() || info.size() > kMaxFileBytes || !reader.open(QIODevice::ReadOnly)) {
+            return QImage();
+        }
+        return decodePicture(reader.readAll());
+    });
     return image.isNull() ? errorMarker() : image;
 }
 

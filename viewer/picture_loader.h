@@ -23,14 +23,16 @@ public:
 };
 
 // Pictures read from files, relative names taken against a folder (empty: the working
-// directory).
+// directory), each in its rendering for a screen of device pixel ratio `ratio`.
 class FilePictures final : public PictureSource {
 public:
-    explicit FilePictures(std::string baseFolder) : baseFolder_(std::move(baseFolder)) {}
+    explicit FilePictures(std::string baseFolder, qreal ratio = 1.0)
+        : baseFolder_(std::move(baseFolder)), ratio_(ratio) {}
     QImage picture(std::string_view src) override;
 
 private:
     std::string baseFolder_;
+    qreal ratio_;
 };
 
 } // namespace viewer

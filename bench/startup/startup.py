@@ -3,11 +3,12 @@
 side with a bare 800 x 600 Qt window (the floor) and with that window showing one line of text
 ("text": the floor plus what starting the font system costs).
 
-Usage: startup.py [--xcb] PROBE STAGE_DIR [RUNS]   (PROBE is the built startup_probe)
+Usage: startup.py [--xcb] [--scale S] PROBE STAGE_DIR [RUNS]   (PROBE is the built startup_probe)
 The probe runs with the staged folder as its working directory, alternating trainer and floor
 runs, on the platform named by QT_QPA_PLATFORM (offscreen unless set), or with --xcb in real
 windows on an X server of its own (Xvfb): the measure to go by, since the offscreen platform
-paints almost nothing.
+paints almost nothing. --scale S runs every program at the device pixel ratio S
+(QT_SCALE_FACTOR), as on a high-density screen; the X server's screen is made large enough.
 """
 import os
 import random
@@ -27,10 +28,11 @@ def run(probe, stage, mode):
     return (painted - start) / 1e6, peak_kb / 1024
 
 
-def start_x_server():
+def start_x_server(scale):
     """Starts Xvfb on a free display and points the runs at it; returns the process."""
     display = f":{random.randint(100, 199)}"
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    screen = f"{int(1024 * scale)}x{int(768 * scale)}x24"
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", screen, "-nolisten", "tcp"],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     for _ in range(100):
         if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
@@ -43,9 +45,16 @@ def start_x_server():
 
 def main(argv):
     server = None
-    if len(argv) > 1 and argv[1] == "--xcb":
+    xcb = len(argv) > 1 and argv[1] == "--xcb"
+    if xcb:
         argv = argv[:1] + argv[2:]
-        server = start_x_server()
+    scale = 1.0
+    if len(argv) > 2 and argv[1] == "--scale":
+        scale = float(argv[2])
+        os.environ["QT_SCALE_FACTOR"] = argv[2]
+        argv = argv[:1] + argv[3:]
+    if xcb:
+        server = start_x_server(scale)
     try:
         return measure(argv)
     finally:

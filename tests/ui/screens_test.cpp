@@ -1,7 +1,8 @@
-// Pictures of every screen a pupil meets, compared with the references under tests/ui/screens.
-// The run pins its fonts (screens/fonts.conf, set by CTest) so the pictures do not depend on
-// what else a machine has installed. SCREENS_UPDATE=1 writes the references instead of
-// comparing (scripts/update-screens.sh).
+// Pictures of every screen a pupil meets, compared with the references under tests/ui/screens
+// (and tests/ui/screens/2x for a run at QT_SCALE_FACTOR=2, a high-density screen). The run pins
+// its fonts (screens/fonts.conf, set by CTest) so the pictures do not depend on what else a
+// machine has installed. SCREENS_UPDATE=1 writes the references instead of comparing
+// (scripts/update-screens.sh).
 #include "engine/control_names.h"
 #include "form_harness.h"
 
@@ -134,9 +135,15 @@ protected:
                      QSize(200, 220));
     }
 
-    void expectScreen(const QString& name, const QImage& actual, const QRect& ignored = {}) {
-        const QString referencePath = QString(SCREENS_DIR) + "/" + name + ".png";
+    // Compares with the reference of the screen's device pixel ratio: tests/ui/screens/ at 1,
+    // tests/ui/screens/2x/ at 2. `ignored` is in the window's logical pixels.
+    void expectScreen(const QString& name, const QImage& actual, const QRect& logicalIgnored = {}) {
+        const qreal ratio = actual.devicePixelRatio();
+        const QString folder = QString(SCREENS_DIR) + (ratio == 1.0 ? "" : "/2x");
+        const QRect ignored(logicalIgnored.topLeft() * ratio, logicalIgnored.size() * ratio);
+        const QString referencePath = folder + "/" + name + ".png";
         if (qEnvironmentVariableIsSet("SCREENS_UPDATE")) {
+            QDir().mkpath(folder);
             EXPECT_TRUE(actual.save(referencePath)) << referencePath.toStdString();
             return;
         }
@@ -148,8 +155,10 @@ protected:
             static_cast<qsizetype>(kDifferingShare * reference.width() * reference.height());
         if (result.differing > allowed) {
             QDir().mkpath(SCREENS_OUT_DIR);
-            const QString actualPath = QString(SCREENS_OUT_DIR) + "/" + name + "-actual.png";
-            const QString differencePath = QString(SCREENS_OUT_DIR) + "/" + name + "-diff.png";
+            const QString stem =
+                QString(SCREENS_OUT_DIR) + "/" + name + (ratio == 1.0 ? "" : "@2x");
+            const QString actualPath = stem + "-actual.png";
+            const QString differencePath = stem + "-diff.png";
             actual.save(actualPath);
             result.difference.save(differencePath);
             ADD_FAILURE() << name.toStdString() << ": " << result.differing

@@ -2,8 +2,10 @@
 
 #include "info_text.h"
 #include "picture_button.h"
+#include "viewer/picture_ratio.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProcess>
@@ -20,8 +22,11 @@ constexpr QRect textArea{206, 72, 368, 290};
 constexpr QPoint startButtonAt{336, 388};
 constexpr QPoint closeButtonAt{545, 10};
 
+// A picture of the window in its rendering for the screen's device pixel ratio.
 QPixmap art(const char* name) {
-    return QPixmap(QStringLiteral(":/art/") + QLatin1String(name) + QStringLiteral(".jpg"));
+    return QPixmap::fromImage(viewer::readForRatio(
+        QStringLiteral(":/art/") + QLatin1String(name) + QStringLiteral(".jpg"),
+        qGuiApp->devicePixelRatio(), [](const QString& path) { return QImage(path); }));
 }
 
 } // namespace

@@ -8,7 +8,7 @@ PictureButton::PictureButton(const QPixmap& resting, const QPixmap& lit, QWidget
     : QAbstractButton(parent), resting_(resting), lit_(lit) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    resize(resting_.size());
+    resize(resting_.deviceIndependentSize().toSize());
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
