@@ -1,10 +1,8 @@
 #include "pictures.h"
 
 #include "viewer/picture_loader.h"
-#include "viewer/picture_ratio.h"
 
 #include <QFile>
-#include <QGuiApplication>
 
 namespace ui {
 
@@ -29,10 +27,6 @@ QPixmap toPixmap(QImage image, QSize size) {
 }
 
 } // namespace
-
-qreal screenRatio() {
-    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-}
 
 QPixmap windowPicture(const QString& name, QSize size, qreal ratio) {
     return toPixmap(decodeWindowPicture(name, ratio), size);

@@ -1,6 +1,7 @@
 #include "viewer/picture_ratio.h"
 
-#include <cmath>
+#include <QGuiApplication>
+#include <algorithm>
 
 namespace viewer {
 
@@ -30,6 +31,10 @@ QImage readForRatio(const QString& path, qreal ratio,
         }
     }
     return read(path);
+}
+
+qreal screenRatio() {
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
 QSize logicalSize(const QImage& image) {

@@ -19,6 +19,10 @@ QString twiceSizePath(const QString& path);
 QImage readForRatio(const QString& path, qreal ratio,
                     const std::function<QImage(const QString&)>& read);
 
+// The device pixel ratio the windows' pictures are made for: the highest of the screens' (1
+// before the application exists).
+qreal screenRatio();
+
 // The size a picture takes in logical pixels.
 QSize logicalSize(const QImage& image);
 

@@ -15,6 +15,22 @@ QTemporaryDir& scratch() {
 }
 } // namespace
 
+StagedWindow::StagedWindow(const QString& stageDir)
+    : previousDir_(QDir::currentPath()), platform_(stageDir + "/Fonts/SILDoulosIPA.ttf") {
+    QDir::setCurrent(stageDir);
+    form = std::make_unique<ui::TTestForm>(platform_);
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QCoreApplication::processEvents(); // the first paint: the rest of the window is made
+    QCoreApplication::processEvents();
+}
+
+StagedWindow::~StagedWindow() {
+    static_cast<QWidget*>(form.get())->close();
+    form.reset();
+    QDir::setCurrent(previousDir_);
+}
+
 FormTest::FormTest() {
     previousDir = QDir::currentPath();
     QDir root(scratch().path());

@@ -49,6 +49,22 @@ inline void whenShown(QWidget* widget, std::function<void()> action) {
     poll->start();
 }
 
+// The main window as the staged program shows it: the program's folder (its pictures, font and
+// rules page) is the working directory while it lives; shown, and past its first paint, so every
+// control is made.
+class StagedWindow {
+public:
+    explicit StagedWindow(const QString& stageDir);
+    ~StagedWindow();
+
+private:
+    QString previousDir_;
+    ui::DesktopPlatform platform_;
+
+public:
+    std::unique_ptr<ui::TTestForm> form;
+};
+
 // The main window on a fixture bank, shown, with the rules page present in a scratch folder
 // that serves as the working directory.
 class FormTest : public ::testing::Test {

@@ -117,22 +117,6 @@ QImage firstPictureOf(QWidget* viewer) {
 // The main window from the staged folder, shown, with every control made.
 class HighDensity : public ::testing::Test {
 protected:
-    HighDensity()
-        : previous_(QDir::currentPath()),
-          platform_(QString(TRAINER_STAGE_DIR) + "/Fonts/SILDoulosIPA.ttf") {
-        QDir::setCurrent(TRAINER_STAGE_DIR);
-        form = std::make_unique<ui::TTestForm>(platform_);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        QCoreApplication::processEvents(); // the first paint: the rest of the window is made
-        QCoreApplication::processEvents();
-    }
-    ~HighDensity() override {
-        static_cast<QWidget*>(form.get())->close();
-        form.reset();
-        QDir::setCurrent(previous_);
-    }
-
     engine::TestEngine& engine() { return form->engine(); }
 
     // Opens the question at `pos` of a year's paper for a class.
@@ -147,9 +131,8 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QString previous_;
-    ui::DesktopPlatform platform_;
-    std::unique_ptr<ui::TTestForm> form;
+    StagedWindow staged{TRAINER_STAGE_DIR};
+    ui::TTestForm* const form = staged.form.get();
 };
 
 TEST_F(HighDensity, TheRunSeesTheRatioItWasStartedFor) {

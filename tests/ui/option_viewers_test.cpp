@@ -1,7 +1,6 @@
 #include "engine/control_names.h"
 #include "form_harness.h"
 
-#include <QDir>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -34,50 +33,40 @@ std::string scrollBarsShown(QWidget* widget) {
 // and every option in its 225 x 64 box: no viewer may show a scroll bar, not on a test's first
 // question, loaded while the viewers are still hidden, and not on any question after it.
 TEST(BankViewers, NoQuestionOrOptionOfTheBankNeedsAScrollBar) {
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(TRAINER_STAGE_DIR);
-    {
-        ui::DesktopPlatform platform(QString(TRAINER_STAGE_DIR) + "/Fonts/SILDoulosIPA.ttf");
-        ui::TTestForm form(platform);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents(); // the first paint: the rest of the window is made
-        engine::TestEngine& engine = form.engine();
-        auto& state = engine.state();
-        int questions = 0;
-        int options = 0;
-        for (const bank::QuestionSet& set : bank::compiledBank().sets) {
-            const std::string name = std::to_string(set.year) + " " + std::string(set.group);
-            state.SelectedYear = set.year;
-            state.SelectedClass = std::stoi(std::string(set.group));
-            engine.StartBtnClick();
-            ASSERT_EQ(state.QuestionCount, static_cast<int>(set.records.size())) << name;
-            for (int pos = 1; pos <= state.QuestionCount; ++pos) {
-                if (pos > 1) {
-                    state.CurrentPos = pos;
-                    engine.FillTest();
-                }
-                QWidget* question = form.widget("QViewer");
-                ASSERT_TRUE(question->isVisible());
-                EXPECT_EQ(scrollBarsShown(question), "") << name << ", question " << pos;
-                ++questions;
-                for (int k = 1; k <= 5; ++k) {
-                    QWidget* viewer =
-                        form.widget(QString::fromStdString(engine::optionViewerName(k)));
-                    ASSERT_TRUE(viewer->isVisible());
-                    EXPECT_EQ(scrollBarsShown(viewer), "")
-                        << name << ", question " << pos << ", option " << k;
-                    ++options;
-                }
+    StagedWindow staged(TRAINER_STAGE_DIR);
+    ui::TTestForm& form = *staged.form;
+    engine::TestEngine& engine = form.engine();
+    auto& state = engine.state();
+    int questions = 0;
+    int options = 0;
+    for (const bank::QuestionSet& set : bank::compiledBank().sets) {
+        const std::string name = std::to_string(set.year) + " " + std::string(set.group);
+        state.SelectedYear = set.year;
+        state.SelectedClass = std::stoi(std::string(set.group));
+        engine.StartBtnClick();
+        ASSERT_EQ(state.QuestionCount, static_cast<int>(set.records.size())) << name;
+        for (int pos = 1; pos <= state.QuestionCount; ++pos) {
+            if (pos > 1) {
+                state.CurrentPos = pos;
+                engine.FillTest();
             }
-            engine.ShowRez();
-            engine.TestBtnClick();
+            QWidget* question = form.widget("QViewer");
+            ASSERT_TRUE(question->isVisible());
+            EXPECT_EQ(scrollBarsShown(question), "") << name << ", question " << pos;
+            ++questions;
+            for (int k = 1; k <= 5; ++k) {
+                QWidget* viewer = form.widget(QString::fromStdString(engine::optionViewerName(k)));
+                ASSERT_TRUE(viewer->isVisible());
+                EXPECT_EQ(scrollBarsShown(viewer), "")
+                    << name << ", question " << pos << ", option " << k;
+                ++options;
+            }
         }
-        EXPECT_EQ(questions, 888);
-        EXPECT_EQ(options, 888 * 5);
-        static_cast<QWidget&>(form).close();
+        engine.ShowRez();
+        engine.TestBtnClick();
     }
-    QDir::setCurrent(previous);
+    EXPECT_EQ(questions, 888);
+    EXPECT_EQ(options, 888 * 5);
 }
 
 } // namespace

@@ -51,21 +51,9 @@ Comparison compare(const QImage& reference, const QImage& actual, const QRect& i
 
 class Screens : public ::testing::Test {
 protected:
-    Screens() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(TRAINER_STAGE_DIR);
-        platform_ = std::make_unique<ui::DesktopPlatform>(QString(TRAINER_STAGE_DIR) +
-                                                          "/Fonts/SILDoulosIPA.ttf");
-        form = std::make_unique<ui::TTestForm>(*platform_);
+    Screens() {
         form->engine().setSeedSource([] { return 20261211u; });
         form->move(0, 0);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        QCoreApplication::processEvents();
-    }
-    ~Screens() override {
-        static_cast<QWidget*>(form.get())->close();
-        form.reset();
-        QDir::setCurrent(previous_);
     }
 
     engine::TestEngine& engine() { return form->engine(); }
@@ -177,11 +165,8 @@ protected:
         });
     }
 
-    std::unique_ptr<ui::TTestForm> form;
-
-private:
-    QString previous_;
-    std::unique_ptr<ui::DesktopPlatform> platform_;
+    StagedWindow staged{TRAINER_STAGE_DIR};
+    ui::TTestForm* const form = staged.form.get();
 };
 
 TEST_F(Screens, TheMenuTheChoiceAndItsErrors) {

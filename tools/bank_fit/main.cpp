@@ -8,9 +8,9 @@
 #include "bank/cp1251.h"
 #include "bank_source.h"
 #include "engine/scoring.h"
+#include "ui/layout.h"
 #include "ui/viewer_control.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
 #include <QScrollBar>
@@ -52,11 +52,11 @@ int main(int argc, char** argv) {
     QDir::setCurrent(args[0]);
 
     QWidget window;
-    window.resize(800, 600);
+    window.resize(ui::kWindowWidth, ui::kWindowHeight);
     auto question = ui::makeMainViewer("QViewer", &window);
-    question->widget()->setGeometry(245, 80, 497, 169);
+    question->widget()->setGeometry(ui::controlGeometry("QViewer"));
     auto option = ui::makeMainViewer("A1Viewer", &window);
-    option->widget()->setGeometry(245, 300, 225, 64);
+    option->widget()->setGeometry(ui::controlGeometry("A1Viewer"));
     window.show();
 
     int failures = 0;

@@ -5,7 +5,6 @@
 #include "viewer/picture_ratio.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProcess>
@@ -26,7 +25,7 @@ constexpr QPoint closeButtonAt{545, 10};
 QPixmap art(const char* name) {
     return QPixmap::fromImage(viewer::readForRatio(
         QStringLiteral(":/art/") + QLatin1String(name) + QStringLiteral(".jpg"),
-        qGuiApp->devicePixelRatio(), [](const QString& path) { return QImage(path); }));
+        viewer::screenRatio(), [](const QString& path) { return QImage(path); }));
 }
 
 } // namespace
